@@ -1,0 +1,25 @@
+#include "calc/calc_error.hpp"
+
+#include <utility>
+
+namespace ardelin {
+
+const char* KindName(CalcErrorKind kind) noexcept {
+    switch (kind) {
+        case CalcErrorKind::Conversion: return "conversion";
+        case CalcErrorKind::Overflow: return "overflow";
+        case CalcErrorKind::DivisionByZero: return "division by zero";
+        case CalcErrorKind::InvalidArgument: return "invalid argument";
+    }
+    return "unknown";
+}
+
+CalcError::CalcError(CalcErrorKind kind) : std::runtime_error(KindName(kind)), kind_(kind) {}
+
+CalcError::CalcError(CalcErrorKind kind, Field field, std::string text)
+    : std::runtime_error(std::string(KindName(kind)) + " in " + std::string(Info(field).name)),
+      kind_(kind),
+      field_(field),
+      text_(std::move(text)) {}
+
+}  // namespace ardelin

@@ -1,0 +1,39 @@
+#include "calc/float_status.hpp"
+
+#include <cfenv>
+#include <cmath>
+
+#include "calc/calc_error.hpp"
+
+namespace ardelin {
+
+void ClearFloatStatus() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+
+void CheckFloatStatus() {
+    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+    ClearFloatStatus();
+    if ((raised & FE_DIVBYZERO) != 0) {
+        throw CalcError(CalcErrorKind::DivisionByZero);
+    }
+    if ((raised & (FE_INVALID | FE_OVERFLOW)) != 0) {
+        throw CalcError(CalcErrorKind::Overflow);
+    }
+}
+
+std::int16_t RoundToInteger16(double value) {
+    // nearbyint rounds in the current mode, to nearest with halves to even.
+    const double whole = std::nearbyint(value);
+    if (!(whole >= -32768.0 && whole <= 32767.0)) {
+        throw CalcError(CalcErrorKind::Overflow);
+    }
+    return static_cast<std::int16_t>(whole);
+}
+
+double SquareRoot(double value) {
+    if (!(value >= 0.0)) {
+        throw CalcError(CalcErrorKind::InvalidArgument);
+    }
+    return value == 0.0 ? 0.0 : std::sqrt(value);
+}
+
+}  // namespace ardelin

@@ -1,0 +1,16 @@
+// The three button handlers, one source file each.
+#pragma once
+
+#include "window/form1.hpp"
+
+namespace ardelin {
+
+// "&Beam Width": BeamwidthText = 60 WavelengthText / DiameterText, in degrees.
+void Command1_Click(Form1& form);
+// "&Lower limit": the lowest detectable fluctuation into DTText (kelvin) and
+// LowerLimitText (janskies).
+void Command2_Click(Form1& form);
+// "&Convert": WavelengthText = 300 / FreqText, as a bare number.
+void Command3_Click(Form1& form);
+
+}  // namespace ardelin

@@ -1,0 +1,32 @@
+// Text to number and number to text, as every field shows and reads them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/calc_error.hpp"
+
+namespace ardelin {
+
+struct ParsedSingle {
+    float value = 0.0F;
+    std::optional<CalcErrorKind> error;  // Conversion or Overflow when set
+};
+
+// Reads a whole text as a single: optional blanks, an optional sign, digits
+// with an optional fraction after `decimalSeparator`, an optional exponent,
+// optional blanks. Parsed to double, then rounded to single. Anything else is
+// Conversion; a value beyond the single range is Overflow; a value too small
+// for single becomes a subnormal or zero.
+[[nodiscard]] ParsedSingle ParseSingle(std::string_view text, char decimalSeparator);
+
+// General text of a single: at most seven significant digits, no trailing
+// zeros, no separator for a whole value, never "-0". Exponent notation, as
+// 1E+07 or 1.5E-05, once the decimal exponent is below -4 or above 6.
+[[nodiscard]] std::string FormatSingle(float value, char decimalSeparator);
+
+[[nodiscard]] std::string FormatInteger(std::int16_t value);
+
+}  // namespace ardelin
