@@ -7,11 +7,24 @@
 
 namespace ardelin {
 
-void ClearFloatStatus() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+namespace {
+// Underflow and inexact never count, so they may stay set.
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+}  // namespace
+
+void ClearFloatStatus() noexcept {
+    // Clearing reloads the whole floating-point environment, which costs far
+    // more than a press's arithmetic; usually no fault flag is set at all.
+    if (std::fetestexcept(kFaultFlags) != 0) {
+        std::feclearexcept(kFaultFlags);
+    }
+}
 
 void CheckFloatStatus() {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
-    ClearFloatStatus();
+    const int raised = std::fetestexcept(kFaultFlags);
+    if (raised != 0) {
+        std::feclearexcept(kFaultFlags);
+    }
     if ((raised & FE_DIVBYZERO) != 0) {
         throw CalcError(CalcErrorKind::DivisionByZero);
     }

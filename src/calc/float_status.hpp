@@ -11,11 +11,12 @@
 
 namespace ardelin {
 
+// Clears the flags that the fault test reads.
 void ClearFloatStatus() noexcept;
 
 // Raises CalcError DivisionByZero if that flag is set, else Overflow if
 // invalid operation or overflow is set; underflow and inexact never count.
-// Clears the status either way.
+// Clears the fault flags either way.
 void CheckFloatStatus();
 
 // Nearest whole number, halves to even; Overflow outside -32768..32767.

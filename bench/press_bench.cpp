@@ -1,0 +1,37 @@
+// One press of each button on valid inputs, through the form model: read the
+// fields, compute, format and write the results.
+#include <benchmark/benchmark.h>
+
+#include "window/form1.hpp"
+
+namespace {
+
+using ardelin::Button;
+using ardelin::Field;
+using ardelin::Form1;
+
+void Press(benchmark::State& state, Button button) {
+    Form1 form;
+    form.SetText(Field::WavelengthText, "0.2112676");
+    form.SetText(Field::DiameterText, "25");
+    form.SetText(Field::SysTempText, "100");
+    form.SetText(Field::BandwidthText, "4000");
+    form.SetText(Field::TimeConstText, "1");
+    form.SetText(Field::AEfficiencyText, "50");
+    form.SetText(Field::SysEfficiencyText, "10");
+    form.SetText(Field::FreqText, "1420");
+    for (auto _ : state) {
+        form.Press(button);
+        benchmark::DoNotOptimize(form.Text(Field::BeamwidthText).data());
+    }
+}
+
+void BM_BeamWidth(benchmark::State& state) { Press(state, Button::Command1); }
+void BM_LowerLimit(benchmark::State& state) { Press(state, Button::Command2); }
+void BM_Convert(benchmark::State& state) { Press(state, Button::Command3); }
+
+BENCHMARK(BM_BeamWidth);
+BENCHMARK(BM_LowerLimit);
+BENCHMARK(BM_Convert);
+
+}  // namespace
