@@ -40,6 +40,10 @@ constexpr std::array<Control, kFieldCount + kButtonCount> kControls{{
     {Button::Command3, {2520, 5040, 735, 255}, nullptr, nullptr},
 }};
 
+// Qt cuts whatever goes beyond a line edit's maximum length, which could turn
+// a long pasted number into another one; keep any realistic paste whole.
+constexpr int kFieldMaxLength = 1 << 24;
+
 constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
 
 QString FromView(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -66,6 +70,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
         if (const Field* field = std::get_if<Field>(&c.which)) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(FromView(Info(*field).name));
+            edit->setMaxLength(kFieldMaxLength);
             edit->setAccessibleName(QString::fromUtf8(c.accessibleName));
             edits_[static_cast<std::size_t>(*field)] = edit;
             connect(edit, &QLineEdit::textChanged, this, [this, f = *field](const QString& text) {
@@ -159,7 +164,7 @@ void Form1Window::Report(const CalcError& error) {
         QLineEdit* edit = Edit(*field);
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
-    } else if (hadFocus) {
+    } else if (!hadFocus.isNull()) {
         hadFocus->setFocus(Qt::OtherFocusReason);
     }
 }

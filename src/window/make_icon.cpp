@@ -64,7 +64,7 @@ std::vector<Rgba> Render(int size) {
                     }
                 }
             }
-            Rgba& p = pixels[static_cast<std::size_t>(py * size + px)];
+            Rgba& p = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(size) + static_cast<std::size_t>(px)];
             if (sum.a > 0) {
                 p = {sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / (kSamples * kSamples)};
             }
@@ -131,7 +131,7 @@ std::vector<std::uint8_t> Image(int size, int bits) {
     for (int y = size - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(xorStride)), mask(static_cast<std::size_t>(andStride));
         for (int x = 0; x < size; ++x) {
-            const Rgba& p = pixels[static_cast<std::size_t>(y * size + x)];
+            const Rgba& p = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) + static_cast<std::size_t>(x)];
             const bool opaque = p.a >= 0.5;
             const int index = opaque ? Nearest(palette, p) : 0;
             if (bits == 8) {
@@ -161,6 +161,7 @@ int main(int argc, char* argv[]) {
     };
     constexpr std::array<Entry, 4> kEntries{{{32, 4}, {32, 8}, {16, 8}, {16, 4}}};
     std::vector<std::vector<std::uint8_t>> images;
+    images.reserve(kEntries.size());
     for (const Entry& e : kEntries) images.push_back(Image(e.size, e.bits));
 
     std::vector<std::uint8_t> file;

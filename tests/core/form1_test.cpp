@@ -72,7 +72,7 @@ TEST(Form1, PressRunsTheBoundHandlerAndPassesItsErrorOn) {
     Form1 form;
     std::vector<std::string> calls;
     form.Bind(Button::Command2, [&](Form1& f) {
-        calls.push_back("ran");
+        calls.emplace_back("ran");
         f.SetText(Field::DTText, "x");
     });
     form.Press(Button::Command2);

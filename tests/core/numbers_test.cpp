@@ -237,3 +237,35 @@ TEST(FieldAccess, ClearsTheFaultFlags) {
 
 }  // namespace
 }  // namespace ardelin
+
+namespace ardelin {
+namespace {
+
+// A megabyte pasted into a field: read whole, decided by what it says.
+TEST(ParseSingle, MegabyteTexts) {
+    constexpr std::size_t kMiB = 1 << 20;
+    struct Case {
+        std::string text;
+        std::optional<CalcErrorKind> error;
+        float value;
+    };
+    const Case cases[] = {
+        {std::string(kMiB, 'x'), CalcErrorKind::Conversion, 0},
+        {std::string(kMiB, '1') + "x", CalcErrorKind::Conversion, 0},
+        {std::string(kMiB, '1'), CalcErrorKind::Overflow, 0},
+        {"0." + std::string(kMiB, '0') + "1", std::nullopt, 0.0F},
+        {"0." + std::string(kMiB, '0') + "25e1048577", std::nullopt, 2.5F},
+        {std::string(kMiB, ' ') + "2" + std::string(kMiB, '\t'), std::nullopt, 2.0F},
+        {std::string(kMiB, '0') + "3", std::nullopt, 3.0F},
+    };
+    for (const Case& c : cases) {
+        const ParsedSingle got = ParseSingle(c.text, '.');
+        EXPECT_EQ(got.error, c.error) << c.text.substr(0, 20);
+        if (!c.error) {
+            EXPECT_EQ(got.value, c.value) << c.text.substr(0, 20);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ardelin

@@ -2,6 +2,7 @@
 // accessibility and the icon.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -333,6 +334,38 @@ private slots:
             QCOMPARE(after, before);
         }
         QCOMPARE(form_->Text(Field::BeamwidthText), std::string());
+    }
+
+    // Qt's line edit keeps only its maximum length of a paste. A megabyte
+    // arrives whole, so a long number is never cut into another one.
+    void pasteMegabyteArrivesWhole_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("wavelength");  // empty: conversion report
+        QTest::newRow("letters") << QString(1 << 20, QLatin1Char('x')) << QString();
+        QTest::newRow("long number")
+            << QStringLiteral("0.") + QString(1 << 20, QLatin1Char('0')) + QStringLiteral("3e1048577") << "100";
+    }
+
+    void pasteMegabyteArrivesWhole() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, wavelength);
+        QLineEdit* edit = Edit(Field::FreqText);
+        edit->setFocus();
+        edit->selectAll();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCOMPARE(edit->text().size(), pasted.size());
+        QCOMPARE(form_->Text(Field::FreqText).size(), static_cast<std::size_t>(pasted.size()));
+        const BoxDismisser boxes;
+        QTest::mouseClick(Push(Button::Command3), Qt::LeftButton);
+        if (wavelength.isEmpty()) {
+            QTRY_COMPARE(boxes.Seen().size(), 1);
+            QVERIFY(boxes.Seen().front().text.startsWith("Conversion error: the text in the frequency field"));
+            QCOMPARE(form_->Text(Field::WavelengthText), std::string("Wavelength (m)"));
+        } else {
+            QCOMPARE(Edit(Field::WavelengthText)->text(), wavelength);
+            QVERIFY(boxes.Seen().isEmpty());
+        }
     }
 
     // The icon file: four images, 32 and 16 pixels, 16 and 256 colours each.
