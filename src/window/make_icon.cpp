@@ -38,13 +38,13 @@ bool InTriangle(double x, double y, double ax, double ay, double bx, double by, 
 
 // The picture in unit coordinates, y downwards; nullptr where transparent.
 const Rgb* Scene(double x, double y) {
-    if (InCircle(x, y, 0.90, 0.58, 0.035) || InCircle(x, y, 0.28, 0.22, 0.04)) return &kWhite;  // stars
-    if (InCircle(x, y, 0.72, 0.14, 0.05)) return &kYellow;
-    if (DistanceToSegment(x, y, 0.40, 0.60, 0.70, 0.30) < 0.035) return &kWhite;  // feed arm
-    if (InCircle(x, y, 0.71, 0.29, 0.06)) return &kRed;                           // feed
-    if (InCircle(x, y, 0.40, 0.60, 0.34) && !InCircle(x, y, 0.56, 0.44, 0.32)) return &kSilver;  // dish
-    if (InTriangle(x, y, 0.36, 0.66, 0.18, 0.96, 0.58, 0.96)) return &kGrey;                   // mount
-    if (InCircle(x, y, 0.5, 0.5, 0.49)) return &kNavy;                                       // sky
+    if (InCircle(x, y, 0.86, 0.62, 0.035) || InCircle(x, y, 0.30, 0.20, 0.035)) return &kWhite;  // stars
+    if (InCircle(x, y, 0.74, 0.16, 0.045)) return &kYellow;
+    if (InCircle(x, y, 0.63, 0.37, 0.055)) return &kRed;                                // feed
+    if (DistanceToSegment(x, y, 0.36, 0.64, 0.63, 0.37) < 0.03) return &kWhite;           // feed arm
+    if (InCircle(x, y, 0.36, 0.64, 0.25) && !InCircle(x, y, 0.47, 0.53, 0.24)) return &kSilver;  // dish
+    if (InTriangle(x, y, 0.36, 0.62, 0.22, 0.93, 0.56, 0.93)) return &kGrey;              // mount
+    if (InCircle(x, y, 0.5, 0.5, 0.49)) return &kNavy;                                  // sky
     return nullptr;
 }
 
