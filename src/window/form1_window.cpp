@@ -1,6 +1,7 @@
 #include "window/form1_window.hpp"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -59,6 +60,10 @@ QString Quoted(const std::string& text) {
 }
 
 }  // namespace
+
+char DecimalSeparatorOf(const QLocale& locale) {
+    return locale.decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
 
 Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setWindowTitle(QStringLiteral("Ardelin"));

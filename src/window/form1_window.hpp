@@ -8,11 +8,16 @@
 #include "window/form1.hpp"
 
 class QLineEdit;
+class QLocale;
 class QPushButton;
 
 namespace ardelin {
 
 class CalcError;
+
+// The decimal separator of a locale as the form model takes it: ',' where the
+// locale writes one, '.' for every other locale.
+[[nodiscard]] char DecimalSeparatorOf(const QLocale& locale);
 
 // Lengths are in twips; the window shows 15 of them to a device-independent pixel.
 struct Placement {

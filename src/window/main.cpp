@@ -14,8 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ardelin.ico")));
 
     // The user's decimal separator, for reading and writing every number.
-    const char separator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
-    ardelin::Form1 form(separator);
+    ardelin::Form1 form(ardelin::DecimalSeparatorOf(QLocale()));
     ardelin::Form1Window window(form);
     window.show();
     return QApplication::exec();

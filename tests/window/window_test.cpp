@@ -368,6 +368,22 @@ private slots:
         }
     }
 
+    void decimalSeparatorOfTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<char>("separator");
+        QTest::newRow("en_US") << "en_US" << '.';
+        QTest::newRow("de_DE") << "de_DE" << ',';
+        QTest::newRow("fr_FR") << "fr_FR" << ',';
+        QTest::newRow("ja_JP") << "ja_JP" << '.';
+        QTest::newRow("ar_SA, momayyez") << "ar_SA" << '.';
+    }
+
+    void decimalSeparatorOfTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(char, separator);
+        QCOMPARE(ardelin::DecimalSeparatorOf(QLocale(locale)), separator);
+    }
+
     // The icon file: four images, 32 and 16 pixels, 16 and 256 colours each.
     void iconHoldsItsFourImages() {
         QFile file(QStringLiteral(":/ardelin.ico"));
