@@ -21,18 +21,18 @@ struct Failed {
     CalcErrorKind kind;
 };
 
-std::string RefText(float v, char sep) {
-    if (v == 0.0F) {
-        return "0";
-    }
+// printf's text of v with `sep` for the decimal point.
+std::string Printed(const char* format, float v, char sep) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
+    std::snprintf(buf, sizeof buf, format, static_cast<double>(v));
     std::string s = buf;
     for (char& c : s) {
         if (c == '.') c = sep;
     }
     return s;
 }
+
+std::string RefText(float v, char sep) { return v == 0.0F ? "0" : Printed("%.7G", v, sep); }
 
 float RefSingle(double x) {
     const auto f = static_cast<float>(x);
@@ -126,15 +126,7 @@ private:
 };
 
 // The text a user could type for v: nine digits, which read back to v exactly.
-std::string Typed(float v, char sep) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
-    std::string s = buf;
-    for (char& c : s) {
-        if (c == '.') c = sep;
-    }
-    return s;
-}
+std::string Typed(float v, char sep) { return Printed("%.9g", v, sep); }
 
 constexpr int kRuns = 20000;
 
