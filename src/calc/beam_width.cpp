@@ -3,6 +3,7 @@
 #include "calc/float_status.hpp"
 #include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
+#include "calc/units.hpp"
 
 namespace ardelin {
 
@@ -11,9 +12,9 @@ void Command1_Click(Form1& form) {
     const double diameter = ReadField(form, Field::DiameterText);
 
     const volatile float theta = static_cast<float>(lambda * kSixty / diameter);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::BeamWidth);
 
-    WriteField(form, Field::BeamwidthText, FormatSingle(theta, form.DecimalSeparator()) + " degrees");
+    WriteField(form, Field::BeamwidthText, FormatSingle(theta, form.DecimalSeparator()) + kDegrees);
 }
 
 }  // namespace ardelin

@@ -14,11 +14,13 @@ const char* KindName(CalcErrorKind kind) noexcept {
     return "unknown";
 }
 
-CalcError::CalcError(CalcErrorKind kind) : std::runtime_error(KindName(kind)), kind_(kind) {}
+CalcError::CalcError(CalcErrorKind kind, CalcStep step, std::optional<double> value, bool noNumber)
+    : std::runtime_error(KindName(kind)), kind_(kind), step_(step), value_(value), noNumber_(noNumber) {}
 
 CalcError::CalcError(CalcErrorKind kind, Field field, std::string text)
     : std::runtime_error(std::string(KindName(kind)) + " in " + std::string(Info(field).name)),
       kind_(kind),
+      step_(CalcStep::ReadField),
       field_(field),
       text_(std::move(text)) {}
 

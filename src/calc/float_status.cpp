@@ -3,8 +3,6 @@
 #include <cfenv>
 #include <cmath>
 
-#include "calc/calc_error.hpp"
-
 namespace ardelin {
 
 namespace {
@@ -20,16 +18,16 @@ void ClearFloatStatus() noexcept {
     }
 }
 
-void CheckFloatStatus() {
+void CheckFloatStatus(CalcStep step) {
     const int raised = std::fetestexcept(kFaultFlags);
     if (raised != 0) {
         std::feclearexcept(kFaultFlags);
     }
     if ((raised & FE_DIVBYZERO) != 0) {
-        throw CalcError(CalcErrorKind::DivisionByZero);
+        throw CalcError(CalcErrorKind::DivisionByZero, step);
     }
     if ((raised & (FE_INVALID | FE_OVERFLOW)) != 0) {
-        throw CalcError(CalcErrorKind::Overflow);
+        throw CalcError(CalcErrorKind::Overflow, step, std::nullopt, (raised & FE_INVALID) != 0);
     }
 }
 
@@ -37,14 +35,14 @@ std::int16_t RoundToInteger16(double value) {
     // nearbyint rounds in the current mode, to nearest with halves to even.
     const double whole = std::nearbyint(value);
     if (!(whole >= -32768.0 && whole <= 32767.0)) {
-        throw CalcError(CalcErrorKind::Overflow);
+        throw CalcError(CalcErrorKind::Overflow, CalcStep::WholeNumber, value);
     }
     return static_cast<std::int16_t>(whole);
 }
 
 double SquareRoot(double value) {
     if (!(value >= 0.0)) {
-        throw CalcError(CalcErrorKind::InvalidArgument);
+        throw CalcError(CalcErrorKind::InvalidArgument, CalcStep::SquareRoot);
     }
     return value == 0.0 ? 0.0 : std::sqrt(value);
 }

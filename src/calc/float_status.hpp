@@ -9,20 +9,24 @@
 
 #include <cstdint>
 
+#include "calc/calc_error.hpp"
+
 namespace ardelin {
 
 // Clears the flags that the fault test reads.
 void ClearFloatStatus() noexcept;
 
 // Raises CalcError DivisionByZero if that flag is set, else Overflow if
-// invalid operation or overflow is set; underflow and inexact never count.
-// Clears the fault flags either way.
-void CheckFloatStatus();
+// invalid operation or overflow is set, tagged with the step just done;
+// underflow and inexact never count. Clears the fault flags either way.
+void CheckFloatStatus(CalcStep step);
 
-// Nearest whole number, halves to even; Overflow outside -32768..32767.
+// Nearest whole number, halves to even; Overflow outside -32768..32767,
+// carrying the value (step WholeNumber).
 [[nodiscard]] std::int16_t RoundToInteger16(double value);
 
-// InvalidArgument for a negative value; the square root of -0 is 0.
+// InvalidArgument for a negative value (step SquareRoot); the square root of
+// -0 is 0.
 [[nodiscard]] double SquareRoot(double value);
 
 }  // namespace ardelin

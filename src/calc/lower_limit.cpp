@@ -5,6 +5,7 @@
 #include "calc/float_status.hpp"
 #include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
+#include "calc/units.hpp"
 
 namespace ardelin {
 
@@ -21,37 +22,37 @@ void Command2_Click(Form1& form) {
 
     // Area term; the efficiency enters as the percentage typed.
     const volatile float area = static_cast<float>(diameter / kTwo * kPi * diameter / kTwo * aEfficiency);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::AntennaArea);
 
     const volatile double product = bandwidth * kMegahertzScale * timeConst;
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::RadiometerProduct);
 
     const double root = SquareRoot(product);
 
     const volatile float deltaT = static_cast<float>(tsys / root);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::TemperatureFluctuation);
 
-    WriteField(form, Field::DTText, FormatSingle(deltaT, sep) + " kelvin");
+    WriteField(form, Field::DTText, FormatSingle(deltaT, sep) + kKelvin);
 
     const volatile float s1 = static_cast<float>(deltaT * double{kBoltzmann} / area);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::FluxOverArea);
 
     const volatile float s2 = static_cast<float>(s1 * double{kHundred} / sysEfficiency);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::FluxOverEfficiency);
 
     const volatile double janskies = s2 * kJanskyScale;
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::FluxInJanskies);
 
     const std::int16_t whole = RoundToInteger16(janskies);
     if (whole > 2) {
-        WriteField(form, Field::LowerLimitText, FormatInteger(whole) + " Janskies");
+        WriteField(form, Field::LowerLimitText, FormatInteger(whole) + kJanskies);
         return;
     }
 
     const volatile float fraction = static_cast<float>(s2 * kJanskyScale);
-    CheckFloatStatus();
+    CheckFloatStatus(CalcStep::FluxInJanskies);
 
-    WriteField(form, Field::LowerLimitText, FormatSingle(fraction, sep) + " Janskies");
+    WriteField(form, Field::LowerLimitText, FormatSingle(fraction, sep) + kJanskies);
 }
 
 }  // namespace ardelin

@@ -137,4 +137,21 @@ std::string FormatInteger(std::int16_t value) {
     return {buf.data(), result.ptr};
 }
 
+std::vector<std::string> LongestSingleTexts(char decimalSeparator) {
+    return {FormatSingle(-0.00012345678F, decimalSeparator), FormatSingle(-1.2345678e-5F, decimalSeparator),
+            FormatSingle(-1.2345678e+7F, decimalSeparator)};
+}
+
+std::optional<std::string> InOtherSeparator(std::string_view text, char decimalSeparator) {
+    const char other = decimalSeparator == ',' ? '.' : ',';
+    const std::string_view s = TrimBlanks(text);
+    if (s.find(other) == std::string_view::npos || ParseSingle(s, decimalSeparator).error != CalcErrorKind::Conversion ||
+        ParseSingle(s, other).error == CalcErrorKind::Conversion) {
+        return std::nullopt;
+    }
+    std::string rewritten(s);
+    std::replace(rewritten.begin(), rewritten.end(), other, decimalSeparator);
+    return rewritten;
+}
+
 }  // namespace ardelin

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calc_error.hpp"
 
@@ -28,5 +29,15 @@ struct ParsedSingle {
 [[nodiscard]] std::string FormatSingle(float value, char decimalSeparator);
 
 [[nodiscard]] std::string FormatInteger(std::int16_t value);
+
+// The longest texts FormatSingle writes, one of each shape (plain and with an
+// exponent of either sign). With its digits replaced by a font's widest
+// digit, one of them is the widest number any result can show in that font.
+[[nodiscard]] std::vector<std::string> LongestSingleTexts(char decimalSeparator);
+
+// A text that is no number here but would be one with the other separator
+// (',' for '.', '.' for ','), rewritten as this separator writes it: "0.21"
+// becomes "0,21". nullopt for any other text. Nothing is read from it.
+[[nodiscard]] std::optional<std::string> InOtherSeparator(std::string_view text, char decimalSeparator);
 
 }  // namespace ardelin

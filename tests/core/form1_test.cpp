@@ -79,7 +79,7 @@ TEST(Form1, PressRunsTheBoundHandlerAndPassesItsErrorOn) {
     EXPECT_EQ(calls.size(), 1U);
     EXPECT_EQ(form.Text(Field::DTText), "x");
 
-    form.Bind(Button::Command2, [](Form1&) { throw CalcError(CalcErrorKind::InvalidArgument); });
+    form.Bind(Button::Command2, [](Form1&) { throw CalcError(CalcErrorKind::InvalidArgument, CalcStep::SquareRoot); });
     EXPECT_EQ(test::PressCatching(form, Button::Command2), CalcErrorKind::InvalidArgument);
 }
 

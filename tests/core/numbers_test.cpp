@@ -197,7 +197,7 @@ TEST_P(CheckFloatStatusTest, KindFromFlags) {
     std::feraiseexcept(c.raised);
     std::optional<CalcErrorKind> got;
     try {
-        CheckFloatStatus();
+        CheckFloatStatus(CalcStep::BeamWidth);
     } catch (const CalcError& e) {
         got = e.Kind();
     }
@@ -228,10 +228,10 @@ TEST(FieldAccess, ClearsTheFaultFlags) {
         form.SetText(Field::FreqText, "2");
         std::feraiseexcept(flag);
         EXPECT_EQ(ReadField(form, Field::FreqText), 2.0F);
-        EXPECT_NO_THROW(CheckFloatStatus()) << "after reading, flag " << flag;
+        EXPECT_NO_THROW(CheckFloatStatus(CalcStep::BeamWidth)) << "after reading, flag " << flag;
         std::feraiseexcept(flag);
         WriteField(form, Field::DTText, "x");
-        EXPECT_NO_THROW(CheckFloatStatus()) << "after writing, flag " << flag;
+        EXPECT_NO_THROW(CheckFloatStatus(CalcStep::BeamWidth)) << "after writing, flag " << flag;
     }
 }
 
@@ -263,6 +263,46 @@ TEST(ParseSingle, MegabyteTexts) {
         EXPECT_EQ(got.error, c.error) << c.text.substr(0, 20);
         if (!c.error) {
             EXPECT_EQ(got.value, c.value) << c.text.substr(0, 20);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ardelin
+
+namespace ardelin {
+namespace {
+
+// A number written with the other locale's separator is shown as this one
+// writes it; anything else gets no hint.
+TEST(InOtherSeparator, RewritesOnlyNumbersOfTheOtherNotation) {
+    struct Case {
+        const char* text;
+        char sep;
+        std::optional<std::string> hint;
+    };
+    const Case cases[] = {
+        {"0.21", ',', "0,21"},       {" -1.5e3 ", ',', "-1,5e3"}, {"1.000", ',', "1,000"},
+        {"1e39.5", ',', std::nullopt}, {"0,21", '.', "0.21"},     {"1,0e39", '.', "1.0e39"},
+        {"0.21", '.', std::nullopt}, {"2", ',', std::nullopt},     {"1.000,5", ',', std::nullopt},
+        {"1,000.5", '.', std::nullopt}, {"a.b", ',', std::nullopt}, {"", ',', std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(InOtherSeparator(c.text, c.sep), c.hint) << '"' << c.text << "\" sep " << c.sep;
+    }
+}
+
+// The longest number texts are the 13 characters of each shape, and they
+// are numbers the fields read back.
+TEST(LongestSingleTexts, ThreeShapesOfThirteenCharacters) {
+    for (const char sep : {'.', ','}) {
+        const std::vector<std::string> texts = LongestSingleTexts(sep);
+        ASSERT_EQ(texts.size(), 3U);
+        EXPECT_EQ(texts[0], sep == '.' ? "-0.0001234568" : "-0,0001234568");
+        EXPECT_EQ(texts[1], sep == '.' ? "-1.234568E-05" : "-1,234568E-05");
+        EXPECT_EQ(texts[2], sep == '.' ? "-1.234568E+07" : "-1,234568E+07");
+        for (const std::string& t : texts) {
+            EXPECT_FALSE(ParseSingle(t, sep).error) << t;
         }
     }
 }
