@@ -1,5 +1,5 @@
-// The Ardelin window as a user meets it: layout, keyboard, error reports,
-// accessibility and the icon.
+// The Ardelin window as a user meets it: layout and its scale, every text
+// whole, keyboard, prompts, error reports, accessibility and the icon.
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -52,6 +55,64 @@ void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// The rectangle a line edit's style gives its text, as QLineEdit asks for it.
+QRect EditContents(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    option.state |= QStyle::State_Sunken;
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
+}
+
+// An unfocused line edit shows its whole text when moving the cursor from
+// the start to the end scrolls nothing: the two pictures are the same. And
+// the text's height fits the style's contents rectangle.
+QString ShowsWhole(QLineEdit* edit) {
+    const QString text = edit->text();
+    edit->setCursorPosition(0);
+    const QImage fromStart = edit->grab().toImage();
+    edit->setCursorPosition(static_cast<int>(text.size()));
+    const QImage fromEnd = edit->grab().toImage();
+    edit->setCursorPosition(0);
+    if (fromStart != fromEnd) return edit->objectName() + " scrolls to show \"" + text + "\"";
+    if (edit->fontMetrics().height() > EditContents(edit).height()) return edit->objectName() + " is too low";
+    return {};
+}
+
+// A focused line edit, whose cursor may blink, shows its first character at
+// its left edge and its last one before its right edge.
+QString ShowsStartAndEnd(QLineEdit* edit) {
+    (void)edit->grab();  // the scrolling is settled when the edit paints
+    const QRect contents = EditContents(edit);
+    const int y = contents.center().y();
+    if (edit->cursorPositionAt(QPoint(contents.left() + 1, y)) != 0) return edit->objectName() + " hides its start";
+    if (edit->cursorPositionAt(QPoint(contents.right() - 1, y)) != edit->text().size())
+        return edit->objectName() + " hides its end";
+    return {};
+}
+
+// A button's caption, with its access key underlined, fits the style's
+// contents rectangle.
+QString ShowsWhole(QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.rect = button->rect();
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    if (text.width() > contents.width() || text.height() > contents.height())
+        return button->objectName() + " cuts \"" + button->text() + "\"";
+    return {};
+}
+
+// A font in which every text fits the twips table as drawn, at 15 twips a pixel.
+QFont NarrowFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(6);
+    return font;
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -75,7 +136,39 @@ private:
         form_->SetText(Field::FreqText, "1420");
     }
 
+    QString defaultStyle_;
+    QFont defaultFont_;
+
+    void SetTexts(const QStringList& pairs) {  // name=text
+        for (const QString& pair : pairs) {
+            const auto eq = pair.indexOf('=');
+            form_->SetText(*ardelin::FieldByName(pair.left(eq).toStdString()), pair.mid(eq + 1).toStdString());
+        }
+    }
+
+    // The application font changes; the window follows once the change has
+    // reached it (Qt posts it).
+    void ApplyFont(const QFont& font) {
+        QApplication::setFont(font);
+        QTRY_VERIFY(window_->font() == font);
+    }
+
+    // A fresh window over a form with the given decimal separator.
+    void Reopen(char separator) {
+        window_.reset();
+        form_ = std::make_unique<Form1>(separator);
+        window_ = std::make_unique<Form1Window>(*form_);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
 private slots:
+    void initTestCase() {
+        defaultStyle_ = QApplication::style()->name();
+        defaultFont_ = QApplication::font();
+    }
+
     void init() {
         form_ = std::make_unique<Form1>();
         window_ = std::make_unique<Form1Window>(*form_);
@@ -87,13 +180,19 @@ private slots:
     void cleanup() {
         window_.reset();
         form_.reset();
+        if (QApplication::style()->name() != defaultStyle_) QApplication::setStyle(defaultStyle_);
+        QApplication::setFont(defaultFont_);
     }
 
-    void windowCaptionAndSize() {
+    // At start the diameter's prompt has the focus, selected: the first key
+    // typed replaces it.
+    void windowCaptionAndStart() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Ardelin"));
-        QCOMPARE(window_->size(), QSize(314, 383));
         QCOMPARE(QApplication::focusWidget(), Edit(Field::DiameterText));
-        QCOMPARE(Edit(Field::DiameterText)->text(), QStringLiteral("Diameter of dish (m)"));
+        QCOMPARE(Edit(Field::DiameterText)->selectedText(), QStringLiteral("Diameter of dish (m)"));
+        QCOMPARE(Edit(Field::DiameterText)->cursorPosition(), 0);
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        QCOMPARE(form_->Text(Field::DiameterText), std::string("2"));
     }
 
     void layout_data() {
@@ -133,6 +232,19 @@ private slots:
         QFETCH(QString, initialText);
         auto* widget = window_->findChild<QWidget*>(name);
         QVERIFY(widget != nullptr);
+        // The default font scales the table by one factor, to within a pixel.
+        const double perTwip = window_->Scale() / 15;
+        QVERIFY(window_->Scale() >= 1.0);
+        const QRect scaled = widget->geometry();
+        QVERIFY2(std::abs(scaled.x() - twips.x() * perTwip) <= 1 && std::abs(scaled.y() - twips.y() * perTwip) <= 1 &&
+                     std::abs(scaled.width() - twips.width() * perTwip) <= 1 &&
+                     std::abs(scaled.height() - twips.height() * perTwip) <= 1,
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(scaled.x()).arg(scaled.y()).arg(scaled.width()).arg(scaled.height())));
+        // A font as narrow as the table's shows it exactly, at 15 twips a pixel;
+        // the window follows the font as it changes.
+        ApplyFont(NarrowFont());
+        QCOMPARE(window_->Scale(), 1.0);
+        QCOMPARE(window_->size(), QSize(314, 383));
         QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         QCOMPARE(widget->toolTip(), toolTip);
         QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(widget);
@@ -240,54 +352,104 @@ private slots:
     }
 
     void errorReport_data() {
+        QTest::addColumn<char>("separator");
         QTest::addColumn<QStringList>("inputs");  // name=text pairs
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focusAfter");  // empty: where it was
         QTest::addColumn<QString>("dtAfter");
-        QTest::newRow("prompt") << QStringList{} << int(Button::Command1)
-                                << "Conversion error: the text in the wavelength field, \u201CWavelength (m)\u201D, is not a number."
-                                << "WavelengthText" << "";
-        QTest::newRow("empty") << QStringList{"WavelengthText=0.21", "DiameterText="} << int(Button::Command1)
-                               << "Conversion error: the dish diameter field is empty. Type a number into it."
-                               << "DiameterText" << "";
-        QTest::newRow("long text shortened")
-            << QStringList{"FreqText=this is far too long a text to be quoted whole in a report"}
-            << int(Button::Command3)
-            << "Conversion error: the text in the frequency field, \u201Cthis is far too long a text to be quote\u2026\u201D, is not a number."
-            << "FreqText" << "";
-        QTest::newRow("field beyond single") << QStringList{"FreqText=1e39"} << int(Button::Command3)
-                                             << "Overflow: the number in the frequency field, \u201C1e39\u201D, is too large."
-                                             << "FreqText" << "";
-        QTest::newRow("division by zero") << QStringList{"FreqText=0"} << int(Button::Command3)
-                                          << "Division by zero: one of the numbers the calculation divides by is zero."
-                                          << "" << "";
-        QTest::newRow("overflow") << QStringList{"WavelengthText=0", "DiameterText=0"} << int(Button::Command1)
-                                  << "Overflow: the calculation gave a number too large to hold, or no number at all (such as 0 / 0)."
-                                  << "" << "";
-        QTest::newRow("invalid argument")
-            << QStringList{"SysTempText=100", "BandwidthText=-1", "TimeConstText=1", "SysEfficiencyText=10",
-                           "DiameterText=2", "AEfficiencyText=50"}
-            << int(Button::Command2) << "Invalid argument: the calculation needs the square root of a negative number."
-            << "" << "";
-        QTest::newRow("after the temperature")
-            << QStringList{"SysTempText=100", "BandwidthText=0.001", "TimeConstText=1", "SysEfficiencyText=10",
-                           "DiameterText=1", "AEfficiencyText=50"}
-            << int(Button::Command2)
-            << "Overflow: the calculation gave a number too large to hold, or no number at all (such as 0 / 0)." << ""
-            << "1 kelvin";
+        const QStringList lower = {"SysTempText=100", "BandwidthText=1", "TimeConstText=1", "SysEfficiencyText=10",
+                                   "DiameterText=2", "AEfficiencyText=50"};
+        auto with = [&](const QStringList& changes) { return lower + changes; };  // later pairs win
+        auto row = [](const char* name, const QStringList& inputs, Button b, const QString& text, const char* focus,
+                      const char* dt = "", char sep = '.') {
+            QTest::newRow(name) << sep << inputs << int(b) << text << QString::fromLatin1(focus) << QString::fromUtf8(dt);
+        };
+        row("prompt", {}, Button::Command1,
+            "Conversion error: the text in the wavelength field, \u201CWavelength (m)\u201D, is not a number.",
+            "WavelengthText");
+        row("empty", {"WavelengthText=0.21", "DiameterText="}, Button::Command1,
+            "Conversion error: the dish diameter field is empty. Type a number into it.", "DiameterText");
+        row("long text shortened", {"FreqText=this is far too long a text to be quoted whole in a report"},
+            Button::Command3,
+            "Conversion error: the text in the frequency field, \u201Cthis is far too long a text to be quote\u2026\u201D, "
+            "is not a number.",
+            "FreqText");
+        row("field beyond single", {"FreqText=1e39"}, Button::Command3,
+            "Overflow: the number in the frequency field, \u201C1e39\u201D, is too large. A number can be at most about "
+            "3.4E+38.",
+            "FreqText");
+        row("point in a comma locale", {"WavelengthText=0.21", "DiameterText=2"}, Button::Command1,
+            "Conversion error: the text in the wavelength field, \u201C0.21\u201D, is not a number here: this locale "
+            "writes the decimal separator as a comma. Meant as a decimal number, it is written \u201C0,21\u201D. Digits "
+            "cannot be grouped.",
+            "WavelengthText", "", ',');
+        row("comma in a point locale", {"FreqText= 1,42e3"}, Button::Command3,
+            "Conversion error: the text in the frequency field, \u201C 1,42e3\u201D, is not a number here: this locale "
+            "writes the decimal separator as a point. Meant as a decimal number, it is written \u201C1.42e3\u201D. Digits "
+            "cannot be grouped.",
+            "FreqText");
+        row("zero diameter", {"WavelengthText=0.21", "DiameterText=0"}, Button::Command1,
+            "Division by zero: the beam width is 60 \u00D7 wavelength / dish diameter, and the dish diameter is zero. "
+            "Type a number other than zero into the dish diameter field.",
+            "DiameterText");
+        row("zero over zero", {"WavelengthText=0", "DiameterText=0"}, Button::Command1,
+            "Overflow: the beam width is 60 \u00D7 wavelength / dish diameter, and with the wavelength and the dish "
+            "diameter both zero it is 0 / 0, which is no number. Type a number other than zero into the dish diameter "
+            "field.",
+            "DiameterText");
+        row("beam width beyond single, comma locale", {"WavelengthText=3e38", "DiameterText=1"}, Button::Command1,
+            "Overflow: the beam width, 60 \u00D7 wavelength / dish diameter, is beyond the largest number a result can "
+            "hold, about 3,4E+38. Check the wavelength and the dish diameter.",
+            "", "", ',');
+        row("zero frequency", {"FreqText=0"}, Button::Command3,
+            "Division by zero: the wavelength is 300 / frequency, and the frequency is zero. Type a number other than "
+            "zero into the frequency field.",
+            "FreqText");
+        row("negative bandwidth", with({"BandwidthText=-1"}), Button::Command2,
+            "Invalid argument: the bandwidth \u00D7 time product, bandwidth \u00D7 1E+07 \u00D7 time constant, is "
+            "negative because the bandwidth is negative, and a negative number has no square root. Type a positive "
+            "number into the bandwidth field.",
+            "BandwidthText");
+        row("zero bandwidth", with({"BandwidthText=0"}), Button::Command2,
+            "Division by zero: the temperature fluctuation is system temperature / \u221A(bandwidth \u00D7 time "
+            "product), and the bandwidth \u00D7 time product is zero because the bandwidth is zero. Type a number other "
+            "than zero into the bandwidth field.",
+            "BandwidthText");
+        row("zero antenna efficiency", with({"AEfficiencyText=0"}), Button::Command2,
+            "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "
+            "is zero because the antenna efficiency is zero. Type a number other than zero into the antenna efficiency "
+            "field.",
+            "AEfficiencyText", "0.03162277 kelvin");
+        row("zero system efficiency", with({"SysEfficiencyText=0"}), Button::Command2,
+            "Division by zero: the flux is (flux before the system efficiency) \u00D7 100 / system efficiency, and the "
+            "system efficiency is zero. Type a number other than zero into the system efficiency field.",
+            "SysEfficiencyText", "0.03162277 kelvin");
+        row("area beyond single", with({"DiameterText=1e19"}), Button::Command2,
+            "Overflow: the antenna area, (dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency, is beyond the "
+            "largest number a result can hold, about 3.4E+38. Check the dish diameter and the antenna efficiency.",
+            "");
+        row("half-metre dish", with({"DiameterText=0.5"}), Button::Command2,
+            "Overflow: the flux, 45\u202F095 Jy, is more than the 32767 Jy that the flux field can show. The flux falls "
+            "as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a "
+            "longer time constant.",
+            "DiameterText", "0.03162277 kelvin");
+        row("negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=1"}), Button::Command2,
+            "Overflow: the flux, \u2212356\u202F507 Jy, is less than the \u221232768 Jy that the flux field can show. The "
+            "flux falls as the dish diameter grows (it enters squared), and with higher efficiencies, a wider "
+            "bandwidth or a longer time constant.",
+            "DiameterText", "-1 kelvin");
     }
 
     void errorReport() {
+        QFETCH(char, separator);
         QFETCH(QStringList, inputs);
         QFETCH(int, button);
         QFETCH(QString, text);
         QFETCH(QString, focusAfter);
         QFETCH(QString, dtAfter);
-        for (const QString& pair : inputs) {
-            const auto eq = pair.indexOf('=');
-            form_->SetText(*ardelin::FieldByName(pair.left(eq).toStdString()), pair.mid(eq + 1).toStdString());
-        }
+        if (separator != '.') Reopen(separator);
+        SetTexts(inputs);
         form_->SetText(Field::LowerLimitText, "old");
         QLineEdit* before = Edit(Field::TimeConstText);
         before->setFocus();
@@ -319,6 +481,107 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(window_.get()));
             QTest::keyClicks(edit, "7");
             QCOMPARE(edit->text(), QStringLiteral("7"));
+        }
+    }
+
+    // Every prompt, caption and result, up to the longest, whole in its
+    // control, in each style and font; the window follows both as they change.
+    void textsFitWhole_data() {
+        QTest::addColumn<QString>("style");  // empty: the platform's default
+        QTest::addColumn<double>("fontScale");
+        for (const char* style : {"", "Fusion", "Windows"}) {
+            for (const double scale : {1.0, 1.5}) {
+                const QString name = QStringLiteral("%1 %2x").arg(*style != 0 ? style : "default").arg(scale);
+                QTest::newRow(qPrintable(name)) << QString::fromLatin1(style) << scale;
+            }
+        }
+    }
+
+    void textsFitWhole() {
+        QFETCH(QString, style);
+        QFETCH(double, fontScale);
+        if (!style.isEmpty()) {
+            QVERIFY(QStyleFactory::keys().contains(style, Qt::CaseInsensitive));
+            QApplication::setStyle(style);
+        }
+        QFont font = defaultFont_;
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+        ApplyFont(font);
+        QCOMPARE(window_->size(), ardelin::Scaled({0, 0, 4710, 5745}, window_->Scale()).size());
+
+        Push(Button::Command1)->setFocus();
+        for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
+        const QStringList longest = {"-0.0001234568", "-1.234568E-05", "-1.234568E+07", "2818"};
+        for (const QString& number : longest) {
+            SetTexts({"WavelengthText=" + number, "BeamwidthText=" + number + " degrees",
+                      "DTText=" + number + " kelvin", "LowerLimitText=" + number + " Janskies"});
+            for (const Field f : ardelin::kAllFields) {
+                if (f == Field::WavelengthText && number == "2818") form_->SetText(f, "Wavelength (m)");
+                const QString problem = ShowsWhole(Edit(f));
+                QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            }
+        }
+        // Tab selects a result whole and keeps its start in view.
+        for (const Field f : {Field::BeamwidthText, Field::LowerLimitText, Field::DTText}) {
+            QWidget* previous = Edit(f)->previousInFocusChain();
+            previous->setFocus();
+            QTest::keyClick(previous, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Edit(f));
+            QCOMPARE(Edit(f)->selectedText(), Edit(f)->text());
+            QCOMPARE(Edit(f)->cursorPosition(), 0);
+            QVERIFY2(ShowsStartAndEnd(Edit(f)).isEmpty(), qPrintable(ShowsStartAndEnd(Edit(f))));
+        }
+    }
+
+    // A text longer than its field still shows its start after Tab into the
+    // field and after leaving it.
+    void longTextKeepsItsStartInView() {
+        const QString text = QStringLiteral("%1 Janskies").arg(QString(60, QLatin1Char('9')));
+        form_->SetText(Field::LowerLimitText, text.toStdString());
+        Push(Button::Command2)->setFocus();
+        QTest::keyClick(Push(Button::Command2), Qt::Key_Tab);
+        QLineEdit* edit = Edit(Field::LowerLimitText);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), text);
+        QCOMPARE(edit->cursorPosition(), 0);
+        (void)edit->grab();
+        QCOMPARE(edit->cursorPositionAt(EditContents(edit).topLeft() + QPoint(1, 1)), 0);
+        QTest::keyClick(edit, Qt::Key_End);  // the user moves to the end, then leaves
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->cursorPosition(), 0);
+    }
+
+    // A field still holding its prompt selects it on Tab, Shift+Tab and a
+    // click, so that the first key replaces it; a number is left as it is.
+    void promptGivesWayToTyping_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Tab") << "Tab";
+        QTest::newRow("Shift+Tab") << "Backtab";
+        QTest::newRow("click") << "click";
+    }
+
+    void promptGivesWayToTyping() {
+        QFETCH(QString, how);
+        QLineEdit* target = Edit(Field::SysTempText);
+        auto reach = [&] {
+            if (how == "click") {
+                Push(Button::Command1)->setFocus();
+                QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+            } else {
+                QWidget* from = how == "Tab" ? Edit(Field::WavelengthText) : Edit(Field::BandwidthText);
+                from->setFocus();
+                QTest::keyClick(from, how == "Tab" ? Qt::Key_Tab : Qt::Key_Backtab);
+            }
+            QCOMPARE(QApplication::focusWidget(), target);
+        };
+        reach();
+        QCOMPARE(target->selectedText(), QStringLiteral("System Temp(kelvin)"));
+        QTest::keyClicks(target, "100");
+        QCOMPARE(form_->Text(Field::SysTempText), std::string("100"));
+        if (how == "click") {
+            // A click into a number places the cursor, selecting nothing.
+            reach();
+            QVERIFY(!target->hasSelectedText());
         }
     }
 

@@ -1,0 +1,81 @@
+#include "window/field_edit.hpp"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <utility>
+
+namespace ardelin {
+namespace {
+
+// QLineEdit keeps this many pixels between its contents rectangle and the
+// text on each side, across and down, and shows a text unscrolled only when
+// the text and a one-pixel cursor fit between them.
+constexpr int kTextMarginAcross = 2;
+constexpr int kTextMarginDown = 1;
+constexpr int kCursorWidth = 1;
+
+}  // namespace
+
+FieldEdit::FieldEdit(QString prompt, QWidget* parent) : QLineEdit(parent), prompt_(std::move(prompt)) {}
+
+void FieldEdit::SelectFromStart() {
+    const auto length = static_cast<int>(text().size());
+    setSelection(length, -length);
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Tab selects the whole text with the cursor at its end, which scrolls a
+    // text longer than the field to its end; keep the start in view instead.
+    const Qt::FocusReason reason = event->reason();
+    const bool tabbed =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (tabbed || HoldsPrompt()) {
+        SelectFromStart();
+    }
+    selectOnPress_ = reason == Qt::MouseFocusReason && HoldsPrompt();
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Leaving the field shows its start again; a popup (the context menu) or
+    // another window taking the focus leaves it as it is.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        setCursorPosition(0);
+    }
+}
+
+void FieldEdit::mousePressEvent(QMouseEvent* event) {
+    if (std::exchange(selectOnPress_, false) && event->button() == Qt::LeftButton && HoldsPrompt()) {
+        SelectFromStart();
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+QSize FieldEdit::SizeToShow(const QStringList& texts) const {
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (const QString& t : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(t));
+    }
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // The frame's width does not depend on the size; measure it on any.
+    option.rect = QRect(0, 0, 1000, 1000);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    const int frameAcross = option.rect.width() - contents.width() + margins.left() + margins.right();
+    const int frameDown = option.rect.height() - contents.height() + margins.top() + margins.bottom();
+    return {frameAcross + 2 * kTextMarginAcross + widest + kCursorWidth,
+            frameDown + 2 * kTextMarginDown + metrics.height()};
+}
+
+}  // namespace ardelin
