@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the current X display and measures the time from exec
 // to the first painted content of its window, and its resident memory then.
 // The display's root must be black and hold no other window; content is any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for the start-up benchmark: a bare Qt window with the
 // same fourteen controls in the same places, and no logic at all. Ardelin
 // scales its layout table to its font; FLOOR_SCALE (default 1) scales this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press of each button on valid inputs, through the form model: read the
 // fields, compute, format and write the results.
 #include <benchmark/benchmark.h>

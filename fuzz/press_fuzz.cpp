@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary texts in all eleven fields, then any sequence of the three
 // buttons. After each press: no calculation changed its own inputs, a failed
 // press changed only what its failure may leave, and every result written is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a field's text: reading gives a finite single or a
 // conversion or overflow error, nothing else; a number read and written again
 // reads back as itself rounded to seven significant digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/constants.hpp"
 #include "calc/fields.hpp"
 #include "calc/float_status.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which input a failed calculation points the user to.
 #pragma once
 

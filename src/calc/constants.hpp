@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constants of the calculations, each in the width in which it enters the
 // arithmetic; the width decides the last digits of the results.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The only way a calculation reads or writes the form.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floating-point fault test and the two operations that raise their own
 // errors instead of relying on it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text to number and number to text, as every field shows and reads them.
 #pragma once
 

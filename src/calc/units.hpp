@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What follows the number in each result a calculation writes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text field of the Ardelin window: a line edit that always shows a text
 // from its start and lets a prompt give way to typing.
 #pragma once

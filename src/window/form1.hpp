@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form model: every field of the Ardelin window, its text, and the three
 // buttons with their bound calculations. Plain C++, so the calculations run
 // and are tested without any window system.

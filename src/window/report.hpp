@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of the report that a failed calculation brings up.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three calculations through the form model: worked examples, every
 // failure with the fields it leaves behind, and reading order.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which step a failed press names, and which input it points the user to.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Randomised comparison of the three calculations against a reference written
 // here from the formulas alone: explicit zero and range checks instead of the
 // floating-point status, printf instead of the program's number text.

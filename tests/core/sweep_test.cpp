@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweeps over the single-precision bit patterns and the 16-bit rounding edges.
 #include <gtest/gtest.h>
 
