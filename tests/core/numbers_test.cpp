@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cfenv>
@@ -304,6 +305,91 @@ TEST(LongestSingleTexts, ThreeShapesOfThirteenCharacters) {
         for (const std::string& t : texts) {
             EXPECT_FALSE(ParseSingle(t, sep).error) << t;
         }
+    }
+}
+
+}  // namespace
+}  // namespace ardelin
+
+namespace ardelin {
+namespace {
+
+// Texts beyond double's range both ways, whose digits and exponent point
+// opposite ways: the sign of the whole decides zero or overflow.
+TEST(ParseSingle, DigitsAndExponentPointingOppositeWays) {
+    struct Case {
+        std::string text;
+        std::optional<CalcErrorKind> error;
+        float value;
+    };
+    const std::string zeros400(400, '0');
+    const std::string zerosMiB(std::size_t{1} << 20, '0');  // 1048576
+    const Case cases[] = {
+        {"0." + zeros400 + "1e10", std::nullopt, 0.0F},               // 1e-391
+        {"-0." + zeros400 + "1e10", std::nullopt, -0.0F},
+        {"1" + zeros400 + "e-10", CalcErrorKind::Overflow, 0},        // 1e390
+        {"0." + zeros400 + "1e1000", CalcErrorKind::Overflow, 0},     // 1e599: the exponent wins
+        {"1" + zeros400 + "e-1000", std::nullopt, 0.0F},              // 1e-600
+        {"1" + zeros400 + "e-400", std::nullopt, 1.0F},               // cancels exactly
+        // A megabyte of digits, nearly cancelled by the exponent.
+        {"0." + zerosMiB + "1e1048577", std::nullopt, 1.0F},
+        {"0." + zerosMiB + "1e1048540", std::nullopt, 1e-37F},
+        {"0." + zerosMiB + "1e1048000", std::nullopt, 0.0F},          // 1e-577
+        {"1" + zerosMiB + "e-1048538", std::nullopt, 1e38F},
+        {"1" + zerosMiB + "e-1048537", CalcErrorKind::Overflow, 0},   // 1e39
+        {"1" + zerosMiB + "e-1048000", CalcErrorKind::Overflow, 0},   // 1e576
+    };
+    for (const Case& c : cases) {
+        const ParsedSingle got = ParseSingle(c.text, '.');
+        const std::string shown = c.text.substr(0, 12) + "..." + c.text.substr(c.text.size() - 12);
+        ASSERT_EQ(got.error, c.error) << shown;
+        if (!c.error) {
+            EXPECT_EQ(got.value, c.value) << shown;
+            EXPECT_EQ(std::signbit(got.value), std::signbit(c.value)) << shown;
+        }
+    }
+}
+
+// A view into a longer text is read to its own end and no further.
+TEST(ParseSingle, ReadsAViewToItsEndOnly) {
+    struct Case {
+        std::string_view text;
+        std::optional<CalcErrorKind> error;
+        float value;
+    };
+    const std::string_view longer = "1.5e10 2e5x";
+    const Case cases[] = {
+        {longer.substr(0, 3), std::nullopt, 1.5F},                 // "1.5", not 1.5e10
+        {longer.substr(0, 4), CalcErrorKind::Conversion, 0},       // "1.5e"
+        {longer.substr(0, 7), std::nullopt, 1.5e10F},              // "1.5e10 "
+        {longer.substr(7, 1), std::nullopt, 2.0F},                 // "2"
+        {longer.substr(7, 3), std::nullopt, 2e5F},                 // "2e5"
+        {longer.substr(7), CalcErrorKind::Conversion, 0},          // "2e5x"
+        {longer.substr(3, 0), CalcErrorKind::Conversion, 0},       // empty
+    };
+    for (const Case& c : cases) {
+        const ParsedSingle got = ParseSingle(c.text, '.');
+        ASSERT_EQ(got.error, c.error) << '"' << c.text << '"';
+        if (!c.error) {
+            EXPECT_EQ(got.value, c.value) << '"' << c.text << '"';
+        }
+    }
+}
+
+// Each kind has its plain words, and an error says them.
+TEST(CalcError, KindNamesAndMessages) {
+    struct Case {
+        CalcErrorKind kind;
+        const char* name;
+    };
+    const Case cases[] = {{CalcErrorKind::Conversion, "conversion"},
+                          {CalcErrorKind::Overflow, "overflow"},
+                          {CalcErrorKind::DivisionByZero, "division by zero"},
+                          {CalcErrorKind::InvalidArgument, "invalid argument"}};
+    for (const Case& c : cases) {
+        EXPECT_STREQ(KindName(c.kind), c.name);
+        EXPECT_STREQ(CalcError(c.kind, CalcStep::BeamWidth).what(), c.name);
+        EXPECT_EQ(std::string(CalcError(c.kind, Field::FreqText, "x").what()), std::string(c.name) + " in FreqText");
     }
 }
 
