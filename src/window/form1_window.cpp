@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1_window.hpp"
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,6 +97,14 @@ QSize SizeToShow(const QPushButton& button) {
 }
 
 }  // namespace
+
+QIcon AppIcon() {
+    QIcon icon(QStringLiteral(":/ardelin.ico"));  // 32 and 16 pixels, 16 and 256 colours
+    for (const int size : {48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/png/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
 
 char DecimalSeparatorOf(const QLocale& locale) {
     return locale.decimalPoint() == QStringLiteral(",") ? ',' : '.';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ardelin window: a thin Qt layer over the form model. The model holds
 // every field's text; the line edits show it and hand the user's edits back.
 #pragma once
@@ -8,12 +9,17 @@
 #include "window/field_edit.hpp"
 #include "window/form1.hpp"
 
+class QIcon;
 class QLocale;
 class QPushButton;
 
 namespace ardelin {
 
 class CalcError;
+
+// The program's icon: the icon file's four images and full-colour ones of 48
+// to 256 pixels.
+[[nodiscard]] QIcon AppIcon();
 
 // The decimal separator of a locale as the form model takes it: ',' where the
 // locale writes one, '.' for every other locale.

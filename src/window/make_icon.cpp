@@ -1,6 +1,7 @@
-// Draws the Ardelin icon, a dish under a night sky pointing at the stars, and
-// writes it as a Windows icon file with four images: 32x32 and 16x16, each in
-// 16 and in 256 colours. Usage: make_icon OUTPUT.ico
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the Ardelin icon as a Windows icon file with four images, 32x32 and
+// 16x16, each in 16 and in 256 colours, and as a scalable SVG, both from the
+// one description of the picture. Usage: make_icon OUTPUT.ico OUTPUT.svg
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,69 +10,12 @@
 #include <fstream>
 #include <vector>
 
+#include "window/icon_scene.hpp"
+
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
-
-struct Rgba {
-    double r = 0, g = 0, b = 0, a = 0;
-};
-
-constexpr Rgb kNavy{0, 0, 128}, kSilver{192, 192, 192}, kWhite{255, 255, 255}, kGrey{128, 128, 128},
-    kYellow{255, 255, 0}, kRed{255, 0, 0};
-
-double DistanceToSegment(double x, double y, double ax, double ay, double bx, double by) {
-    const double dx = bx - ax, dy = by - ay;
-    const double t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-    return std::hypot(x - (ax + t * dx), y - (ay + t * dy));
-}
-
-bool InCircle(double x, double y, double cx, double cy, double r) { return std::hypot(x - cx, y - cy) <= r; }
-
-bool InTriangle(double x, double y, double ax, double ay, double bx, double by, double cx, double cy) {
-    auto side = [&](double px, double py, double qx, double qy) { return (qx - px) * (y - py) - (qy - py) * (x - px); };
-    const double s1 = side(ax, ay, bx, by), s2 = side(bx, by, cx, cy), s3 = side(cx, cy, ax, ay);
-    return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
-}
-
-// The picture in unit coordinates, y downwards; nullptr where transparent.
-const Rgb* Scene(double x, double y) {
-    if (InCircle(x, y, 0.86, 0.62, 0.035) || InCircle(x, y, 0.30, 0.20, 0.035)) return &kWhite;  // stars
-    if (InCircle(x, y, 0.74, 0.16, 0.045)) return &kYellow;
-    if (InCircle(x, y, 0.63, 0.37, 0.055)) return &kRed;                                // feed
-    if (DistanceToSegment(x, y, 0.36, 0.64, 0.63, 0.37) < 0.03) return &kWhite;           // feed arm
-    if (InCircle(x, y, 0.36, 0.64, 0.25) && !InCircle(x, y, 0.47, 0.53, 0.24)) return &kSilver;  // dish
-    if (InTriangle(x, y, 0.36, 0.62, 0.22, 0.93, 0.56, 0.93)) return &kGrey;              // mount
-    if (InCircle(x, y, 0.5, 0.5, 0.49)) return &kNavy;                                  // sky
-    return nullptr;
-}
-
-// Averages 4x4 samples a pixel.
-std::vector<Rgba> Render(int size) {
-    constexpr int kSamples = 4;
-    std::vector<Rgba> pixels(static_cast<std::size_t>(size * size));
-    for (int py = 0; py < size; ++py) {
-        for (int px = 0; px < size; ++px) {
-            Rgba sum;
-            for (int sy = 0; sy < kSamples; ++sy) {
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const double x = (px + (sx + 0.5) / kSamples) / size;
-                    const double y = (py + (sy + 0.5) / kSamples) / size;
-                    if (const Rgb* c = Scene(x, y)) {
-                        sum.r += c->r, sum.g += c->g, sum.b += c->b, sum.a += 1;
-                    }
-                }
-            }
-            Rgba& p = pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(size) + static_cast<std::size_t>(px)];
-            if (sum.a > 0) {
-                p = {sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / (kSamples * kSamples)};
-            }
-        }
-    }
-    return pixels;
-}
+using ardelin::icon::Rgb;
+using ardelin::icon::Rgba;
 
 std::vector<Rgb> Palette(int colours) {
     std::vector<Rgb> p = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
@@ -108,7 +52,7 @@ void Put32(std::vector<std::uint8_t>& out, unsigned v) {
 // One icon image: header, palette, colour bits and transparency mask, rows bottom up.
 std::vector<std::uint8_t> Image(int size, int bits) {
     const std::vector<Rgb> palette = Palette(1 << bits);
-    const std::vector<Rgba> pixels = Render(size);
+    const std::vector<Rgba> pixels = ardelin::icon::Render(size);
     const int xorStride = ((size * bits + 31) / 32) * 4;
     const int andStride = ((size + 31) / 32) * 4;
     std::vector<std::uint8_t> out;
@@ -152,8 +96,8 @@ std::vector<std::uint8_t> Image(int size, int bits) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icon OUTPUT.ico\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_icon OUTPUT.ico OUTPUT.svg\n");
         return 2;
     }
     struct Entry {
@@ -185,5 +129,7 @@ int main(int argc, char* argv[]) {
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    return out ? 0 : 1;
+    std::ofstream svg(argv[2], std::ios::binary);
+    svg << ardelin::icon::Svg(256);
+    return out && svg ? 0 : 1;
 }

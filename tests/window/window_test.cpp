@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ardelin window as a user meets it: layout and its scale, every text
 // whole, keyboard, prompts, error reports, accessibility and the icon.
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "window/command_line.hpp"
 #include "window/form1.hpp"
 #include "window/form1_window.hpp"
 
@@ -244,7 +246,7 @@ private slots:
         // the window follows the font as it changes.
         ApplyFont(NarrowFont());
         QCOMPARE(window_->Scale(), 1.0);
-        QCOMPARE(window_->size(), QSize(314, 383));
+        QTRY_COMPARE(window_->size(), QSize(314, 383));
         QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         QCOMPARE(widget->toolTip(), toolTip);
         QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(widget);
@@ -507,7 +509,8 @@ private slots:
         QFont font = defaultFont_;
         font.setPointSizeF(font.pointSizeF() * fontScale);
         ApplyFont(font);
-        QCOMPARE(window_->size(), ardelin::Scaled({0, 0, 4710, 5745}, window_->Scale()).size());
+        // Under X11 the server confirms each resize in turn: wait for the last one.
+        QTRY_COMPARE(window_->size(), ardelin::Scaled({0, 0, 4710, 5745}, window_->Scale()).size());
 
         Push(Button::Command1)->setFocus();
         for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
@@ -667,6 +670,55 @@ private slots:
         const QImage big = icon.pixmap(32, 32).toImage();
         QVERIFY(big.pixelColor(0, 0).alpha() == 0);     // transparent corner
         QVERIFY(big.pixelColor(16, 16).alpha() == 255); // drawn centre
+    }
+
+    // The window's icon adds the large sizes, in full colour, for docks and
+    // task switchers.
+    void windowIconHasTheLargeSizes() {
+        const QIcon icon = ardelin::AppIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        }
+        const QImage large = icon.pixmap(256, 256).toImage();
+        QCOMPARE(large.size(), QSize(256, 256));
+        // Smooth edges: partly covered pixels, which the icon file's
+        // one-bit transparency mask cannot give.
+        int partlyCovered = 0;
+        for (int y = 0; y < large.height(); ++y) {
+            for (int x = 0; x < large.width(); ++x) partlyCovered += qAlpha(large.pixel(x, y)) % 255 != 0 ? 1 : 0;
+        }
+        QVERIFY2(partlyCovered > 256, qPrintable(QString::number(partlyCovered)));
+        QVERIFY(large.pixelColor(0, 0).alpha() == 0);
+        QVERIFY(large.pixelColor(128, 128).alpha() == 255);
+    }
+
+    // --help and --version are answered before any window; every other
+    // argument, Qt's own among them, opens the window.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("answerStart");  // empty: no answer, the window opens
+        QTest::newRow("none") << QStringList{} << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "Ardelin 1.00\n";
+        QTest::newRow("-v") << QStringList{"-v"} << "Ardelin 1.00\n";
+        QTest::newRow("--help") << QStringList{"--help"} << "Usage: ardelin [options]";
+        QTest::newRow("-h after Qt's") << QStringList{"-style", "fusion", "-h"} << "Usage: ardelin [options]";
+        QTest::newRow("--help-all") << QStringList{"--help-all"} << "Usage: ardelin [options]";
+        QTest::newRow("-reverse is Qt's") << QStringList{"-reverse"} << "";
+        QTest::newRow("-style windows") << QStringList{"-style", "windows"} << "";
+        QTest::newRow("unknown") << QStringList{"--frobnicate", "file.txt"} << "";
+    }
+
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, answerStart);
+        const auto answer = ardelin::AnswerInfoOptions(QStringList{"ardelin"} + arguments);
+        if (answerStart.isEmpty()) {
+            QVERIFY(!answer.has_value());
+        } else {
+            QVERIFY(answer.has_value());
+            QCOMPARE(answer->exitCode, 0);
+            QVERIFY2(answer->text.startsWith(answerStart), qPrintable(answer->text));
+        }
     }
 };
 
