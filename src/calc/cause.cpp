@@ -8,15 +8,17 @@
 namespace ardelin {
 namespace {
 
-// An input as the calculation read it; a text it could not read is no zero.
-bool IsZero(const Form1& form, Field field) {
+// An input as the calculation read it; nullopt for a text it could not read.
+std::optional<float> AsRead(const Form1& form, Field field) {
     const ParsedSingle read = ParseSingle(form.Text(field), form.DecimalSeparator());
-    return !read.error && read.value == 0.0F;
+    return read.error ? std::nullopt : std::optional<float>(read.value);
 }
 
+bool IsZero(const Form1& form, Field field) { return AsRead(form, field) == 0.0F; }
+
 bool IsNegative(const Form1& form, Field field) {
-    const ParsedSingle read = ParseSingle(form.Text(field), form.DecimalSeparator());
-    return !read.error && read.value < 0.0F;
+    const std::optional<float> value = AsRead(form, field);
+    return value && *value < 0.0F;
 }
 
 // The first of the divisor's inputs that is zero.
