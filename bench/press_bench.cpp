@@ -3,6 +3,7 @@
 // fields, compute, format and write the results.
 #include <benchmark/benchmark.h>
 
+#include "calc/handlers.hpp"
 #include "window/form1.hpp"
 
 namespace {
@@ -13,6 +14,7 @@ using ardelin::Form1;
 
 void Press(benchmark::State& state, Button button) {
     Form1 form;
+    BindCalculations(form);
     form.SetText(Field::WavelengthText, "0.2112676");
     form.SetText(Field::DiameterText, "25");
     form.SetText(Field::SysTempText, "100");

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/calc_error.hpp"
+#include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
 #include "window/form1.hpp"
 
@@ -57,6 +58,7 @@ bool Contains(const std::vector<Field>& v, Field f) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     ardelin::Form1 form(in.ConsumeBool() ? ',' : '.');
+    ardelin::BindCalculations(form);
     for (const Field f : ardelin::kAllFields) {
         form.SetText(f, in.ConsumeRandomLengthString(64));
     }

@@ -14,4 +14,7 @@ void Command2_Click(Form1& form);
 // "&Convert": WavelengthText = 300 / FreqText, as a bare number.
 void Command3_Click(Form1& form);
 
+// Binds each handler to its button; called where a form is created.
+void BindCalculations(Form1& form);
+
 }  // namespace ardelin

@@ -4,8 +4,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "calc/handlers.hpp"
-
 namespace ardelin {
 namespace {
 
@@ -51,9 +49,6 @@ Form1::Form1(char decimalSeparator) : decimalSeparator_(decimalSeparator) {
     for (const Field f : kAllFields) {
         texts_[Index(f)] = std::string(Info(f).initialText);
     }
-    Bind(Button::Command1, Command1_Click);
-    Bind(Button::Command2, Command2_Click);
-    Bind(Button::Command3, Command3_Click);
 }
 
 void Form1::SetText(Field field, std::string text) {

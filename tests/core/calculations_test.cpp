@@ -33,6 +33,7 @@ class CalculationTest : public ::testing::TestWithParam<CalcCase> {};
 TEST_P(CalculationTest, ResultsAndFieldsAfterwards) {
     const CalcCase& c = GetParam();
     Form1 form;
+    BindCalculations(form);
     // Stale text in the results shows which ones a press really wrote.
     for (const Field f : {Field::BeamwidthText, Field::DTText, Field::LowerLimitText}) {
         form.SetText(f, "stale");
@@ -169,6 +170,7 @@ TEST(ReadingOrder, FirstUnreadableFieldIsReported) {
     for (const auto& [button, order] : orders) {
         for (std::size_t bad = 0; bad < order.size(); ++bad) {
             Form1 form;  // every field still holds its prompt
+            BindCalculations(form);
             for (std::size_t i = 0; i < bad; ++i) {
                 form.SetText(order[i], "1");
             }
@@ -185,6 +187,7 @@ TEST(ReadingOrder, FirstUnreadableFieldIsReported) {
 
 TEST(ReadingOrder, OverflowingFieldIsNamedToo) {
     Form1 form;
+    BindCalculations(form);
     test::Fill(form, {{Field::WavelengthText, "0.21"}, {Field::DiameterText, "-1e39"}});
     try {
         form.Press(Button::Command1);
@@ -207,6 +210,7 @@ TEST(ConvertThenBeamWidth, WrittenWavelengthReadsBack) {
     for (const ChainCase& c : {ChainCase{'.', "0.2112676", "6.338028 degrees"},
                                ChainCase{',', "0,2112676", "6,338028 degrees"}}) {
         Form1 form(c.sep);
+        BindCalculations(form);
         test::Fill(form, {{Field::FreqText, "1420"}});
         form.Press(Button::Command3);
         EXPECT_EQ(form.Text(Field::WavelengthText), c.wavelength);
@@ -219,6 +223,7 @@ TEST(ConvertThenBeamWidth, WrittenWavelengthReadsBack) {
 TEST(LowerLimitScaling, EfficienciesScaleTheFluxAndLeaveTheTemperature) {
     auto run = [](const char* etaS, const char* etaA) {
         Form1 form;
+        BindCalculations(form);
         test::Fill(form, {{Field::SysTempText, "100"}, {Field::BandwidthText, "4000"}, {Field::TimeConstText, "1"},
                           {Field::SysEfficiencyText, etaS}, {Field::DiameterText, "10"}, {Field::AEfficiencyText, etaA}});
         form.Press(Button::Command2);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/calc_error.hpp"
+#include "calc/handlers.hpp"
 #include "calc/cause.hpp"
 #include "window/form1.hpp"
 
@@ -29,6 +30,7 @@ class CauseTest : public ::testing::TestWithParam<CauseCase> {};
 TEST_P(CauseTest, StepAndInputToChange) {
     const CauseCase& c = GetParam();
     Form1 form;
+    BindCalculations(form);
     for (const auto& [field, text] : c.inputs) {
         form.SetText(field, text);
     }
@@ -92,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The whole-number limit keeps the flux it could not show.
 TEST(Cause, WholeNumberOverflowCarriesTheFlux) {
     Form1 form;
+    BindCalculations(form);
     for (const auto& [field, text] : Lower("100", "1", "1", "10", "0.5", "50")) {
         form.SetText(field, text);
     }

@@ -52,6 +52,7 @@ TEST(Form1, ButtonsCarryTheirCaptions) {
 TEST(Form1, EveryButtonFailsOnThePromptsOfAFreshForm) {
     for (const Button b : kAllButtons) {
         Form1 form;
+        BindCalculations(form);
         const auto before = test::Snapshot(form);
         try {
             form.Press(b);
@@ -86,6 +87,7 @@ TEST(Form1, PressRunsTheBoundHandlerAndPassesItsErrorOn) {
 
 TEST(Form1, ObserverSeesEveryWrite) {
     Form1 form;
+    BindCalculations(form);
     std::vector<Field> seen;
     form.SetTextObserver([&](Field f) { seen.push_back(f); });
     test::Fill(form, {{Field::FreqText, "300"}});
@@ -102,6 +104,7 @@ TEST(Form1, AcceptsOnlyDotOrCommaAsSeparator) {
 
 TEST(Form1, ATypedResultFieldIsSimplyReplaced) {
     Form1 form;
+    BindCalculations(form);
     test::Fill(form, {{Field::WavelengthText, "0.21"}, {Field::DiameterText, "2"},
                       {Field::BeamwidthText, "my own notes"}});
     form.Press(Button::Command1);

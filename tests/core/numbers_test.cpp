@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calc/calc_error.hpp"
+#include "calc/handlers.hpp"
 #include "calc/fields.hpp"
 #include "calc/float_status.hpp"
 #include "calc/numbers.hpp"
@@ -226,6 +227,7 @@ namespace {
 TEST(FieldAccess, ClearsTheFaultFlags) {
     for (const int flag : {FE_DIVBYZERO, FE_INVALID, FE_OVERFLOW}) {
         Form1 form;
+        BindCalculations(form);
         form.SetText(Field::FreqText, "2");
         std::feraiseexcept(flag);
         EXPECT_EQ(ReadField(form, Field::FreqText), 2.0F);

@@ -147,6 +147,7 @@ TEST(Reference, BeamWidth) {
         const float lambda = in.Next();
         const float d = in.Next();
         Form1 form(sep);
+        BindCalculations(form);
         test::Fill(form, {{Field::BeamwidthText, "stale"}});
         form.SetText(Field::WavelengthText, Typed(lambda, sep));
         form.SetText(Field::DiameterText, Typed(d, sep));
@@ -163,6 +164,7 @@ TEST(Reference, LowerLimit) {
         float v[6];
         for (float& x : v) x = in.Next();
         Form1 form(sep);
+        BindCalculations(form);
         test::Fill(form, {{Field::DTText, "stale"}, {Field::LowerLimitText, "stale"}});
         const Field order[6] = {Field::SysTempText,       Field::BandwidthText, Field::TimeConstText,
                                 Field::SysEfficiencyText, Field::DiameterText,  Field::AEfficiencyText};
@@ -183,6 +185,7 @@ TEST(Reference, Convert) {
         const char sep = in.Coin() ? '.' : ',';
         const float f = in.Next();
         Form1 form(sep);
+        BindCalculations(form);
         test::Fill(form, {{Field::WavelengthText, "stale"}});
         form.SetText(Field::FreqText, Typed(f, sep));
         const auto got = test::PressCatching(form, Button::Command3);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calc/calc_error.hpp"
+#include "calc/handlers.hpp"
 #include "window/form1.hpp"
 
 namespace ardelin::test {

@@ -15,9 +15,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "window/command_line.hpp"
+#include "calc/handlers.hpp"
 #include "window/form1.hpp"
-#include "window/form1_window.hpp"
+#include "window/qt/form1_window.hpp"
+#include "window/view/layout.hpp"
 
 using ardelin::Button;
 using ardelin::Field;
@@ -159,6 +160,7 @@ private:
     void Reopen(char separator) {
         window_.reset();
         form_ = std::make_unique<Form1>(separator);
+        ardelin::BindCalculations(*form_);
         window_ = std::make_unique<Form1Window>(*form_);
         window_->show();
         window_->activateWindow();
@@ -173,6 +175,7 @@ private slots:
 
     void init() {
         form_ = std::make_unique<Form1>();
+        ardelin::BindCalculations(*form_);
         window_ = std::make_unique<Form1Window>(*form_);
         window_->show();
         window_->activateWindow();
@@ -510,7 +513,8 @@ private slots:
         font.setPointSizeF(font.pointSizeF() * fontScale);
         ApplyFont(font);
         // Under X11 the server confirms each resize in turn: wait for the last one.
-        QTRY_COMPARE(window_->size(), ardelin::Scaled({0, 0, 4710, 5745}, window_->Scale()).size());
+        const ardelin::view::Rect client = ardelin::view::Scaled({0, 0, 4710, 5745}, window_->Scale());
+        QTRY_COMPARE(window_->size(), QSize(client.width, client.height));
 
         Push(Button::Command1)->setFocus();
         for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
@@ -672,53 +676,25 @@ private slots:
         QVERIFY(big.pixelColor(16, 16).alpha() == 255); // drawn centre
     }
 
-    // The window's icon adds the large sizes, in full colour, for docks and
-    // task switchers.
-    void windowIconHasTheLargeSizes() {
+    // The window's icon holds the sizes a window uses, 16, 32 and 48
+    // pixels, and no larger ones, which the desktop's icon theme has.
+    void windowIconHasTheSizesAWindowUses() {
         const QIcon icon = ardelin::AppIcon();
-        for (const int size : {16, 32, 48, 64, 128, 256}) {
-            QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
-        }
-        const QImage large = icon.pixmap(256, 256).toImage();
-        QCOMPARE(large.size(), QSize(256, 256));
+        QList<QSize> sizes = icon.availableSizes();
+        std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+        const QImage large = icon.pixmap(48, 48).toImage();
+        QCOMPARE(large.size(), QSize(48, 48));
         // Smooth edges: partly covered pixels, which the icon file's
         // one-bit transparency mask cannot give.
         int partlyCovered = 0;
         for (int y = 0; y < large.height(); ++y) {
             for (int x = 0; x < large.width(); ++x) partlyCovered += qAlpha(large.pixel(x, y)) % 255 != 0 ? 1 : 0;
         }
-        QVERIFY2(partlyCovered > 256, qPrintable(QString::number(partlyCovered)));
+        QVERIFY2(partlyCovered > 48, qPrintable(QString::number(partlyCovered)));
         QVERIFY(large.pixelColor(0, 0).alpha() == 0);
-        QVERIFY(large.pixelColor(128, 128).alpha() == 255);
-    }
-
-    // --help and --version are answered before any window; every other
-    // argument, Qt's own among them, opens the window.
-    void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("answerStart");  // empty: no answer, the window opens
-        QTest::newRow("none") << QStringList{} << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "Ardelin 1.00\n";
-        QTest::newRow("-v") << QStringList{"-v"} << "Ardelin 1.00\n";
-        QTest::newRow("--help") << QStringList{"--help"} << "Usage: ardelin [options]";
-        QTest::newRow("-h after Qt's") << QStringList{"-style", "fusion", "-h"} << "Usage: ardelin [options]";
-        QTest::newRow("--help-all") << QStringList{"--help-all"} << "Usage: ardelin [options]";
-        QTest::newRow("-reverse is Qt's") << QStringList{"-reverse"} << "";
-        QTest::newRow("-style windows") << QStringList{"-style", "windows"} << "";
-        QTest::newRow("unknown") << QStringList{"--frobnicate", "file.txt"} << "";
-    }
-
-    void commandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, answerStart);
-        const auto answer = ardelin::AnswerInfoOptions(QStringList{"ardelin"} + arguments);
-        if (answerStart.isEmpty()) {
-            QVERIFY(!answer.has_value());
-        } else {
-            QVERIFY(answer.has_value());
-            QCOMPARE(answer->exitCode, 0);
-            QVERIFY2(answer->text.startsWith(answerStart), qPrintable(answer->text));
-        }
+        QVERIFY(large.pixelColor(24, 24).alpha() == 255);
     }
 };
 

@@ -1,38 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ardelin: answers --help and --version, or builds the window over a fresh
+// Ardelin with the Qt window: answers --help and --version, or builds the window over a fresh
 // form, shows it and runs the event loop.
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <cstdio>
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
-#endif
+#include <string>
+#include <vector>
 
 #include "ardelin_version.hpp"
-#include "window/command_line.hpp"
+#include "calc/handlers.hpp"
 #include "window/form1.hpp"
-#include "window/form1_window.hpp"
+#include "window/qt/form1_window.hpp"
+#include "window/view/info.hpp"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Ardelin"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ardelin::kDisplayVersion));
     // Before QApplication, which would connect to the display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    if (const auto answer = ardelin::AnswerInfoOptions(arguments)) {
-#ifdef _WIN32
-        // A windowed program has no console of its own: answer in the one it
-        // was started from, if any.
-        if (AttachConsole(ATTACH_PARENT_PROCESS) != 0) {
-            (void)std::freopen("CONOUT$", "w", stdout);
-        }
-#endif
-        std::fputs(answer->text.toLocal8Bit().constData(), stdout);
+    const std::vector<std::string> arguments(argv, argv + argc);
+    if (const auto answer = ardelin::view::AnswerInfoOptions(
+            arguments, "Qt's own options, such as -style NAME, are accepted as well.")) {
+        std::fputs(answer->text.c_str(), stdout);
         return answer->exitCode;
     }
 
@@ -43,6 +32,7 @@ int main(int argc, char* argv[]) {
 
     // The user's decimal separator, for reading and writing every number.
     ardelin::Form1 form(ardelin::DecimalSeparatorOf(QLocale()));
+    ardelin::BindCalculations(form);
     ardelin::Form1Window window(form);
     window.show();
     return QApplication::exec();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/icon_scene.hpp"
+#include "icon_scene.hpp"
 
 #include <algorithm>
 #include <array>

@@ -6,8 +6,9 @@
 #include <QWidget>
 #include <array>
 
-#include "window/field_edit.hpp"
+#include "window/qt/field_edit.hpp"
 #include "window/form1.hpp"
+#include "window/view/controls.hpp"
 
 class QIcon;
 class QLocale;
@@ -17,29 +18,12 @@ namespace ardelin {
 
 class CalcError;
 
-// The program's icon: the icon file's four images and full-colour ones of 48
-// to 256 pixels.
+// The program's icon: the icon file's four images and a full-colour one of
+// 48 pixels, the sizes a window uses.
 [[nodiscard]] QIcon AppIcon();
 
-// The decimal separator of a locale as the form model takes it: ',' where the
-// locale writes one, '.' for every other locale.
+// The decimal separator of a locale as the form model takes it.
 [[nodiscard]] char DecimalSeparatorOf(const QLocale& locale);
-
-// Lengths in twips. At scale factor 1 the window shows 15 of them to a
-// device-independent pixel; the factor grows with the font (Form1Window::Scale).
-struct Placement {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kClientWidthTwips = 4710;
-inline constexpr int kClientHeightTwips = 5745;
-
-// A placement in pixels at `scale`: positions to the nearest pixel, sizes up
-// to the next, so that a size chosen to hold a text still holds it.
-[[nodiscard]] QRect Scaled(const Placement& place, double scale);
 
 class Form1Window : public QWidget {
     Q_OBJECT
@@ -73,7 +57,7 @@ private:
     Form1& form_;
     std::array<FieldEdit*, kFieldCount> edits_{};
     std::array<QPushButton*, kButtonCount> buttons_{};
-    std::array<QWidget*, kFieldCount + kButtonCount> controls_{};  // in tab order
+    std::array<QWidget*, view::kControlCount> controls_{};  // in tab order
     double scale_ = 1.0;
 };
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "window/icon_scene.hpp"
+#include "icon_scene.hpp"
 
 namespace {
 

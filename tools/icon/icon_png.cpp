@@ -10,7 +10,7 @@
 #include <QSet>
 #include <cstdio>
 
-#include "window/icon_scene.hpp"
+#include "icon_scene.hpp"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/field_edit.hpp"
+#include "window/qt/field_edit.hpp"
 
 #include <QFocusEvent>
 #include <QFontMetrics>

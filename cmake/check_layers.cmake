@@ -1,0 +1,42 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails when a source file includes a layer above its own or a toolkit that
+# is not its own. The layers, lowest first:
+#   src/window/*.?pp       the form model
+#   src/calc/              the calculations
+#   src/window/view/       the window's description, no toolkit
+#   src/window/qt/, src/window/win32/   the front ends, each its toolkit only
+# Usage: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake
+set(model_forbids "\"calc/" "\"window/view/" "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
+set(calc_forbids "\"window/view/" "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
+set(view_forbids "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
+set(qt_forbids "\"window/win32/" "<windows.h>" "<commctrl.h>")
+set(win32_forbids "\"window/qt/" "<Q")
+
+set(problems "")
+file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.hpp)
+foreach(source ${sources})
+    file(RELATIVE_PATH path ${SOURCE_DIR}/src ${source})
+    if(path MATCHES "^window/[^/]+$")
+        set(layer model)
+    elseif(path MATCHES "^calc/")
+        set(layer calc)
+    elseif(path MATCHES "^window/(view|qt|win32)/")
+        set(layer ${CMAKE_MATCH_1})
+    else()
+        list(APPEND problems "src/${path}: in no layer")
+        continue()
+    endif()
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+        foreach(forbidden ${${layer}_forbids})
+            string(FIND "${line}" "${forbidden}" at)
+            if(NOT at EQUAL -1)
+                list(APPEND problems "src/${path} (${layer}): ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "Includes against the direction of the layers:\n  ${text}")
+endif()

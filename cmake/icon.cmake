@@ -1,0 +1,55 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program's icon, drawn at build time by the tools in tools/icon, which
+# run on the build machine: the Windows icon file (four images) and the SVG,
+# and for the desktop's icon theme the PNGs (with Qt, not in a cross build).
+set(ARDELIN_ICON ${PROJECT_BINARY_DIR}/icon/ardelin.ico)
+set(ARDELIN_ICON_SVG ${PROJECT_BINARY_DIR}/icon/ardelin.svg)
+set(ARDELIN_ICON_PNG_DIR ${PROJECT_BINARY_DIR}/icon/png)
+set(ARDELIN_ICON_PNG_SIZES 16 32 48 64 128 256)
+
+if(CMAKE_CROSSCOMPILING)
+    # The tools as a project of their own, built by the machine's compiler:
+    # no Windows program runs under Wine to draw the icon.
+    include(ExternalProject)
+    set(native ${PROJECT_BINARY_DIR}/tools-native)
+    ExternalProject_Add(icon_tools
+        SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools/icon
+        BINARY_DIR ${native}
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=c++
+        INSTALL_COMMAND ""
+        BUILD_BYPRODUCTS ${native}/make_icon)
+    set(make_icon ${native}/make_icon)
+    set(make_icon_depends icon_tools ${native}/make_icon)
+else()
+    set(ARDELIN_ICON_PNG ${ARDELIN_WINDOW})
+    add_subdirectory(tools/icon)
+    set(make_icon make_icon)
+    set(make_icon_depends make_icon)
+endif()
+
+add_custom_command(OUTPUT ${ARDELIN_ICON} ${ARDELIN_ICON_SVG}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/icon
+                   COMMAND ${make_icon} ${ARDELIN_ICON} ${ARDELIN_ICON_SVG}
+                   DEPENDS ${make_icon_depends}
+                   COMMENT "Drawing the Ardelin icon")
+add_custom_target(ardelin_icon DEPENDS ${ARDELIN_ICON} ${ARDELIN_ICON_SVG})
+
+if(TARGET icon_png)
+    list(TRANSFORM ARDELIN_ICON_PNG_SIZES PREPEND ${ARDELIN_ICON_PNG_DIR}/ OUTPUT_VARIABLE pngs)
+    list(TRANSFORM pngs APPEND .png)
+    add_custom_command(OUTPUT ${pngs}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${ARDELIN_ICON_PNG_DIR}
+                       COMMAND icon_png ${ARDELIN_ICON} ${ARDELIN_ICON_PNG_DIR}
+                       DEPENDS icon_png ${ARDELIN_ICON}
+                       COMMENT "Writing the icon's PNG images")
+    add_custom_target(ardelin_icon_png DEPENDS ${pngs})
+endif()
+
+if(WIN32)
+    # The executable's version record and icon, compiled by the resource
+    # compiler (windres or rc) from the icon file drawn above.
+    configure_file(${PROJECT_SOURCE_DIR}/src/window/ardelin.rc.in ${PROJECT_BINARY_DIR}/icon/ardelin.rc @ONLY)
+    add_library(ardelin_resource OBJECT ${PROJECT_BINARY_DIR}/icon/ardelin.rc)
+    set_source_files_properties(${PROJECT_BINARY_DIR}/icon/ardelin.rc PROPERTIES OBJECT_DEPENDS ${ARDELIN_ICON})
+    add_dependencies(ardelin_resource ardelin_icon)
+endif()

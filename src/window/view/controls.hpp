@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's controls, described once for every front end: where each one
+// sits in the layout table (twips), its tooltip, its name for screen readers
+// and the unit of the results written into it. Plain C++, no toolkit.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <variant>
+
+#include "calc/units.hpp"
+#include "window/form1.hpp"
+
+namespace ardelin::view {
+
+// Lengths in twips. At scale factor 1 the window shows 15 of them to a
+// device-independent pixel; the factor grows with the font (layout.hpp).
+struct Placement {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr Placement kClientTwips{0, 0, 4710, 5745};
+
+inline constexpr std::size_t kControlCount = kFieldCount + kButtonCount;
+
+struct Control {
+    std::variant<Field, Button> which;
+    Placement place;
+    std::string_view toolTip;         // empty: none
+    std::string_view accessibleName;  // what a screen reader calls the control
+    const char* resultUnit;           // what follows a result written here; nullptr: no result
+};
+
+// Every field and button, in tab order.
+inline constexpr std::array<Control, kControlCount> kControls{{
+    {Field::DiameterText, {120, 120, 1575, 285}, "Diameter in metres", "Dish diameter (m)", nullptr},
+    {Field::WavelengthText, {120, 480, 1575, 285}, "", "Wavelength (m)", ""},
+    {Field::SysTempText, {120, 840, 1575, 285}, "Temperature in kelvin - typically 100", "System temperature (K)",
+     nullptr},
+    {Field::BandwidthText, {120, 1200, 1575, 285}, "e g 4Ghz = 4000 Mhz", "Bandwidth (MHz)", nullptr},
+    {Field::TimeConstText, {120, 1560, 1575, 285}, "Value in seconds", "Time constant (s)", nullptr},
+    {Field::AEfficiencyText, {120, 1920, 1575, 285}, "Typically 50 or 60", "Antenna efficiency (%)", nullptr},
+    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, "Typically 10", "System efficiency (%)", nullptr},
+    {Button::Command1, {1920, 360, 1095, 255}, "", "Beam Width", nullptr},
+    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", "Beam width result (degrees)", kDegrees},
+    {Button::Command2, {1920, 960, 1095, 255}, "Lowest detectable fluctuation", "Lower limit", nullptr},
+    {Field::LowerLimitText, {3240, 1320, 1335, 285}, "Lowest detectable fluctuation in Janskies/Flux Units",
+     "Lowest detectable flux fluctuation result (Jy)", kJanskies},
+    {Field::DTText, {3240, 960, 1335, 285}, "Lowest detectable fluctuation - in kelvin",
+     "Lowest detectable temperature fluctuation result (K)", kKelvin},
+    {Field::FreqText, {120, 5040, 2175, 285}, "", "Frequency to convert (MHz)", nullptr},
+    {Button::Command3, {2520, 5040, 735, 255}, "", "Convert", nullptr},
+}};
+
+// True when every field and every button stands in the table exactly once.
+consteval bool NamesEveryControlOnce(const std::array<Control, kControlCount>& controls) {
+    std::array<int, kControlCount> seen{};
+    for (const Control& c : controls) {
+        const std::size_t i = std::holds_alternative<Field>(c.which)
+                                  ? static_cast<std::size_t>(std::get<Field>(c.which))
+                                  : kFieldCount + static_cast<std::size_t>(std::get<Button>(c.which));
+        if (i >= kControlCount || ++seen[i] != 1 || c.place.width <= 0 || c.place.height <= 0) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(NamesEveryControlOnce(kControls), "every field and button needs exactly one row");
+
+// The control's name, such as "DiameterText" or "Command1".
+[[nodiscard]] std::string_view Name(const Control& control);
+
+// The row of a field or a button.
+[[nodiscard]] const Control& ControlOf(Field field);
+[[nodiscard]] const Control& ControlOf(Button button);
+
+}  // namespace ardelin::view

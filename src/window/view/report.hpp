@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words of the report that a failed calculation brings up, as UTF-8, and
+// the field the user is sent to after it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "window/form1.hpp"
+
+namespace ardelin {
+
+class CalcError;
+
+namespace view {
+
+struct Report {
+    std::string text;            // kind first, then what failed, why, and what to change
+    std::optional<Field> focus;  // the input to change, selected; nullopt: where the focus was
+};
+
+// `form` is the form as the failed press left it. Every number in the text
+// is written with the form's decimal separator.
+[[nodiscard]] Report ReportOn(const CalcError& error, const Form1& form);
+
+// The text of ReportOn alone.
+[[nodiscard]] std::string ReportText(const CalcError& error, const Form1& form);
+
+}  // namespace view
+}  // namespace ardelin
