@@ -21,6 +21,7 @@ struct CauseCase {
     std::vector<std::pair<Field, const char*>> inputs;
     CalcStep step;
     std::optional<Field> input;
+    char separator = '.';
 };
 
 void PrintTo(const CauseCase& c, std::ostream* os) { *os << c.name; }
@@ -29,7 +30,7 @@ class CauseTest : public ::testing::TestWithParam<CauseCase> {};
 
 TEST_P(CauseTest, StepAndInputToChange) {
     const CauseCase& c = GetParam();
-    Form1 form;
+    Form1 form(c.separator);
     BindCalculations(form);
     for (const auto& [field, text] : c.inputs) {
         form.SetText(field, text);
@@ -78,6 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
                   CalcStep::TemperatureFluctuation, std::nullopt},
         CauseCase{"zero_diameter_flux", Button::Command2, Lower("100", "1", "1", "10", "0", "50"),
                   CalcStep::FluxOverArea, F::DiameterText},
+        CauseCase{"zero_diameter_and_zero_antenna_efficiency", Button::Command2, Lower("100", "1", "1", "10", "0", "0"),
+                  CalcStep::FluxOverArea, F::DiameterText},
+        // Inputs are read with the form's separator, as the calculation read them.
+        CauseCase{"zero_diameter_comma", Button::Command1, {{F::WavelengthText, "0,21"}, {F::DiameterText, "0,0"}},
+                  CalcStep::BeamWidth, F::DiameterText, ','},
+        CauseCase{"negative_bandwidth_comma", Button::Command2, Lower("100", "-0,5", "1", "10", "2", "50"),
+                  CalcStep::SquareRoot, F::BandwidthText, ','},
+        CauseCase{"negative_time_constant_comma", Button::Command2, Lower("100", "0,5", "-1,5", "10", "2", "50"),
+                  CalcStep::SquareRoot, F::TimeConstText, ','},
         CauseCase{"zero_antenna_efficiency", Button::Command2, Lower("100", "1", "1", "10", "2", "0"),
                   CalcStep::FluxOverArea, F::AEfficiencyText},
         CauseCase{"area_too_small_to_hold", Button::Command2, Lower("100", "1", "1", "10", "1e-25", "50"),
@@ -107,6 +117,35 @@ TEST(Cause, WholeNumberOverflowCarriesTheFlux) {
         EXPECT_NEAR(*e.Value(), 45094.96, 0.01);  // 16 x 2818.435
     }
     EXPECT_EQ(form.Text(Field::DTText), "0.03162277 kelvin");
+}
+
+// 0 / 0 is an overflow that was no number at all; a result beyond single is not.
+TEST(Cause, ZeroOverZeroIsToldApartFromAResultBeyondSingle) {
+    struct Case {
+        const char* wavelength;
+        const char* diameter;
+        CalcErrorKind kind;
+        bool noNumber;
+    };
+    const Case cases[] = {
+        {"0", "0", CalcErrorKind::Overflow, true},
+        {"-0", "0", CalcErrorKind::Overflow, true},
+        {"3e38", "1", CalcErrorKind::Overflow, false},
+        {"0.21", "0", CalcErrorKind::DivisionByZero, false},
+    };
+    for (const Case& c : cases) {
+        Form1 form;
+        BindCalculations(form);
+        form.SetText(Field::WavelengthText, c.wavelength);
+        form.SetText(Field::DiameterText, c.diameter);
+        try {
+            form.Press(Button::Command1);
+            ADD_FAILURE() << c.wavelength << " / " << c.diameter << ": no failure";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.Kind(), c.kind) << c.wavelength << " / " << c.diameter;
+            EXPECT_EQ(e.NoNumber(), c.noNumber) << c.wavelength << " / " << c.diameter;
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's description: the control table, the scale rule and the texts
+// each control must show whole.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "window/view/controls.hpp"
+#include "window/view/layout.hpp"
+
+namespace ardelin::view {
+namespace {
+
+std::array<Size, kControlCount> TableAt15TwipsAPixel() {
+    std::array<Size, kControlCount> needs{};
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        needs[i] = {kControls[i].place.width / kTwipsPerPixel, kControls[i].place.height / kTwipsPerPixel};
+    }
+    return needs;
+}
+
+TEST(Controls, TabOrderNamesAndScreenReaderNames) {
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"DiameterText", "Dish diameter (m)"},
+        {"WavelengthText", "Wavelength (m)"},
+        {"SysTempText", "System temperature (K)"},
+        {"BandwidthText", "Bandwidth (MHz)"},
+        {"TimeConstText", "Time constant (s)"},
+        {"AEfficiencyText", "Antenna efficiency (%)"},
+        {"SysEfficiencyText", "System efficiency (%)"},
+        {"Command1", "Beam Width"},
+        {"BeamwidthText", "Beam width result (degrees)"},
+        {"Command2", "Lower limit"},
+        {"LowerLimitText", "Lowest detectable flux fluctuation result (Jy)"},
+        {"DTText", "Lowest detectable temperature fluctuation result (K)"},
+        {"FreqText", "Frequency to convert (MHz)"},
+        {"Command3", "Convert"},
+    };
+    ASSERT_EQ(expected.size(), kControlCount);
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        EXPECT_EQ(Name(kControls[i]), expected[i].first);
+        EXPECT_EQ(kControls[i].accessibleName, expected[i].second);
+    }
+    EXPECT_EQ(&ControlOf(Field::FreqText), &kControls[12]);
+    EXPECT_EQ(&ControlOf(Button::Command2), &kControls[9]);
+}
+
+// A font narrow enough for the table gives scale 1: the table as drawn, 15
+// twips a pixel, in a 314 x 383 client area.
+TEST(Layout, TableAsDrawnWhenEveryTextFits) {
+    const Layout layout = LayOut(TableAt15TwipsAPixel());
+    EXPECT_EQ(layout.scale, 1.0);
+    EXPECT_EQ(layout.client, (Size{314, 383}));
+    EXPECT_EQ(layout.rects[0], (Rect{8, 8, 105, 19}));    // DiameterText
+    EXPECT_EQ(layout.rects[7], (Rect{128, 24, 73, 17}));  // Command1
+    EXPECT_EQ(layout.rects[13], (Rect{168, 336, 49, 17}));  // Command3
+}
+
+// The control that needs the most decides the one factor for all; positions
+// round to the nearest pixel, sizes up, so each control holds what it needs.
+TEST(Layout, OneFactorFromTheNeediestControl) {
+    struct Case {
+        const char* name;
+        std::size_t control;
+        Size need;
+        double scale;
+    };
+    const Case cases[] = {
+        {"wide result", 10, {154, 10}, 154.0 * 15 / 1335},
+        {"tall button", 13, {10, 26}, 26.0 * 15 / 255},
+        {"wide prompt", 12, {290, 19}, 290.0 * 15 / 2175},
+        {"smaller than the table", 0, {50, 10}, 1.0},
+    };
+    for (const Case& c : cases) {
+        std::array<Size, kControlCount> needs{};
+        needs[c.control] = c.need;
+        const Layout layout = LayOut(needs);
+        EXPECT_DOUBLE_EQ(layout.scale, c.scale) << c.name;
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            EXPECT_EQ(layout.rects[i], Scaled(kControls[i].place, c.scale)) << c.name;
+        }
+        EXPECT_GE(layout.rects[c.control].width, c.need.width) << c.name;
+        EXPECT_GE(layout.rects[c.control].height, c.need.height) << c.name;
+        const Rect client = Scaled(kClientTwips, c.scale);
+        EXPECT_EQ(layout.client, (Size{client.width, client.height})) << c.name;
+    }
+}
+
+TEST(Layout, ScaledRoundsPositionsToNearestAndSizesUp) {
+    EXPECT_EQ(Scaled({120, 480, 1575, 285}, 1.5), (Rect{12, 48, 158, 29}));  // 157.5 -> 158, 28.5 -> 29
+    EXPECT_EQ(Scaled({3240, 1320, 1335, 285}, 1.7303), (Rect{374, 152, 154, 33}));
+    // A size exactly whole at this scale is not rounded up for a hair of error.
+    EXPECT_EQ(Scaled({0, 0, 1335, 285}, 154.0 * 15 / 1335).width, 154);
+}
+
+TEST(TextsToShow, PromptsAndTheWidestResults) {
+    EXPECT_EQ(TextsToShow(ControlOf(Field::DiameterText), '.', '0'), std::vector<std::string>{"Diameter of dish (m)"});
+    EXPECT_EQ(TextsToShow(ControlOf(Field::LowerLimitText), ',', '8'),
+              (std::vector<std::string>{"-8,8888888888 Janskies", "-8,888888E-88 Janskies", "-8,888888E+88 Janskies"}));
+    // The wavelength field shows its prompt and Convert's bare numbers.
+    EXPECT_EQ(TextsToShow(ControlOf(Field::WavelengthText), '.', '5'),
+              (std::vector<std::string>{"Wavelength (m)", "-5.5555555555", "-5.555555E-55", "-5.555555E+55"}));
+    EXPECT_TRUE(TextsToShow(ControlOf(Button::Command1), '.', '0').empty());
+}
+
+TEST(TextsToShow, WidestDigitIsTheFirstOfGreatestAdvance) {
+    EXPECT_EQ(WidestDigit([](char d) { return d == '4' || d == '7' ? 9 : 7; }), '4');
+    EXPECT_EQ(WidestDigit([](char) { return 6; }), '0');
+}
+
+}  // namespace
+}  // namespace ardelin::view
