@@ -46,10 +46,12 @@ if(TARGET icon_png)
 endif()
 
 if(WIN32)
-    # The executable's version record and icon, compiled by the resource
-    # compiler (windres or rc) from the icon file drawn above.
-    configure_file(${PROJECT_SOURCE_DIR}/src/window/ardelin.rc.in ${PROJECT_BINARY_DIR}/icon/ardelin.rc @ONLY)
+    # The executable's version record, icon and manifest, compiled by the
+    # resource compiler (windres or rc) from the icon file drawn above.
+    set(ARDELIN_MANIFEST ${PROJECT_SOURCE_DIR}/src/window/win32/ardelin.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/src/window/win32/ardelin.rc.in ${PROJECT_BINARY_DIR}/icon/ardelin.rc @ONLY)
     add_library(ardelin_resource OBJECT ${PROJECT_BINARY_DIR}/icon/ardelin.rc)
-    set_source_files_properties(${PROJECT_BINARY_DIR}/icon/ardelin.rc PROPERTIES OBJECT_DEPENDS ${ARDELIN_ICON})
+    set_source_files_properties(${PROJECT_BINARY_DIR}/icon/ardelin.rc PROPERTIES
+                                OBJECT_DEPENDS "${ARDELIN_ICON};${ARDELIN_MANIFEST}")
     add_dependencies(ardelin_resource ardelin_icon)
 endif()

@@ -88,6 +88,16 @@ TEST(Layout, OneFactorFromTheNeediestControl) {
     }
 }
 
+// At 144 dots per inch the table starts at 1.5 times its pixels; a text
+// that needs more still decides.
+TEST(Layout, MinimumScaleForPhysicalPixels) {
+    EXPECT_EQ(LayOut(TableAt15TwipsAPixel(), 1.5).scale, 1.5);
+    EXPECT_EQ(LayOut(TableAt15TwipsAPixel(), 1.5).client, (Size{471, 575}));
+    std::array<Size, kControlCount> needs = TableAt15TwipsAPixel();
+    needs[8] = {267, 10};  // BeamwidthText, twice its table width
+    EXPECT_DOUBLE_EQ(LayOut(needs, 1.5).scale, 267.0 * 15 / 1335);
+}
+
 TEST(Layout, ScaledRoundsPositionsToNearestAndSizesUp) {
     EXPECT_EQ(Scaled({120, 480, 1575, 285}, 1.5), (Rect{12, 48, 158, 29}));  // 157.5 -> 158, 28.5 -> 29
     EXPECT_EQ(Scaled({3240, 1320, 1335, 285}, 1.7303), (Rect{374, 152, 154, 33}));

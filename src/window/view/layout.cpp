@@ -16,8 +16,9 @@ Rect Scaled(const Placement& place, double scale) {
             up(place.width), up(place.height)};
 }
 
-Layout LayOut(const std::array<Size, kControlCount>& needed) {
+Layout LayOut(const std::array<Size, kControlCount>& needed, double minimum) {
     Layout layout;
+    layout.scale = minimum;
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const Placement& place = kControls.at(i).place;
         layout.scale = std::max({layout.scale, needed.at(i).width * double{kTwipsPerPixel} / place.width,

@@ -36,9 +36,11 @@ struct Layout {
     Size client{};                       // the window's client area
 };
 
-// The smallest scale, 1 or more, at which each control (in the order of
-// kControls) gets at least the pixel size it needs, and the layout at it.
-[[nodiscard]] Layout LayOut(const std::array<Size, kControlCount>& needed);
+// The smallest scale, `minimum` or more, at which each control (in the order
+// of kControls) gets at least the pixel size it needs, and the layout at it.
+// A front end that lays out in physical pixels passes its dots per inch / 96
+// as the minimum; one in device-independent pixels keeps 1.
+[[nodiscard]] Layout LayOut(const std::array<Size, kControlCount>& needed, double minimum = 1.0);
 
 // The texts a control must show whole: a field's prompt, and for a result
 // field the longest number texts it can be written, with every digit replaced

@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/win32/form1_window.hpp"
+
+#include <commctrl.h>
+#include <initguid.h>  // the accessibility GUIDs, defined here once
+#include <oleacc.h>
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calc/calc_error.hpp"
+#include "window/view/report.hpp"
+#include "window/win32/text.hpp"
+
+namespace ardelin::win32 {
+namespace {
+
+using view::kControls;
+
+constexpr wchar_t kClassName[] = L"ArdelinForm1";
+constexpr UINT_PTR kFieldSubclass = 1;
+// The EDIT keeps 30,000 characters unless told otherwise, and cuts a longer
+// paste, which could turn one number into another: take any realistic paste.
+constexpr WPARAM kFieldMaxLength = 0x7FFFFFFE;
+
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int TextWidth(HDC dc, const std::wstring& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// The pixel size at which an EDIT shows each of `texts` whole, unscrolled:
+// the widest text in its formatting rectangle (inside the frame and the
+// margins), with room for the caret, and a line of the font in height.
+view::Size EditNeeds(HWND edit, HDC dc, const std::vector<std::string>& texts) {
+    // The frame and margins do not depend on the size; measure them on any.
+    SetWindowPos(edit, nullptr, 0, 0, 400, 100, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    RECT window{};
+    RECT client{};
+    RECT format{};
+    GetWindowRect(edit, &window);
+    GetClientRect(edit, &client);
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const int frameAcross = (window.right - window.left) - (format.right - format.left);
+    const int frameDown = (window.bottom - window.top) - (client.bottom - client.top) + 2 * format.top;
+    int widest = 0;
+    for (const std::string& t : texts) {
+        widest = std::max(widest, TextWidth(dc, Widen(t)));
+    }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    constexpr int kCaret = 2;  // the caret after the last character, and a pixel to spare
+    return {frameAcross + widest + kCaret, frameDown + metrics.tmHeight};
+}
+
+// The size at which a button shows its caption whole, the access key's
+// underline included: the system's own ideal size.
+view::Size ButtonNeeds(HWND button, HDC dc) {
+    SIZE ideal{};
+    if (SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != FALSE && ideal.cx > 0) {
+        return {ideal.cx, ideal.cy};
+    }
+    // Without visual styles: the caption and the button's edges and focus rectangle.
+    const std::wstring caption = ControlText(button);
+    RECT r{};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+    const int edge = 2 * (GetSystemMetrics(SM_CXEDGE) + 3);
+    return {r.right - r.left + edge, r.bottom - r.top + edge};
+}
+
+// Names every control for screen readers through Windows' own annotation
+// service; a system without it (as Wine is) leaves the names unset.
+void AnnotateForScreenReaders(const std::array<HWND, view::kControlCount>& controls) {
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services)))) {
+        return;
+    }
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const std::wstring name = Widen(kControls[i].accessibleName);
+        (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                                       name.c_str());
+        if (!kControls[i].toolTip.empty()) {
+            const std::wstring description = Widen(kControls[i].toolTip);
+            (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           PROPID_ACC_DESCRIPTION, description.c_str());
+        }
+    }
+    services->Release();
+}
+
+}  // namespace
+
+void SelectFromStart(HWND edit) {
+    const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit));
+    // The caret goes to the second position: the start.
+    SendMessageW(edit, EM_SETSEL, length, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+Form1Window::Form1Window(Form1& form) : form_(form) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, kClassName, &windowClass) == FALSE) {
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), 0));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);
+    }
+    // WS_EX_CONTROLPARENT: the dialog manager's Tab walks into the children.
+    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Ardelin", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (hwnd_ == nullptr) {
+        throw std::runtime_error("the Ardelin window could not be created");
+    }
+    CreateControls();
+    form_.SetTextObserver([this](Field f) { ShowModelText(f); });
+    ApplyLayout();
+}
+
+Form1Window::~Form1Window() {
+    form_.SetTextObserver({});
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+}
+
+void Form1Window::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const view::Control& c = kControls[i];
+        const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i)));
+        HWND control = nullptr;
+        if (const Field* field = std::get_if<Field>(&c.which)) {
+            control = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(form_.Text(*field)).c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                                      id, instance, nullptr);
+            SendMessageW(control, EM_SETLIMITTEXT, kFieldMaxLength, 0);
+            SetWindowSubclass(control, FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
+            fields_[static_cast<std::size_t>(*field)] = control;
+        } else {
+            const Button button = std::get<Button>(c.which);
+            control = CreateWindowExW(0, L"BUTTON", Widen(Info(button).caption).c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd_, id,
+                                      instance, nullptr);
+            buttons_[static_cast<std::size_t>(button)] = control;
+        }
+        controls_[i] = control;
+        if (!c.toolTip.empty() && toolTip_ != nullptr) {
+            std::wstring tip = Widen(c.toolTip);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = tip.data();  // copied by the tooltip control
+            SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    lastFocus_ = Control(Field::DiameterText);
+    AnnotateForScreenReaders(controls_);
+}
+
+void Form1Window::ApplyLayout() {
+    UINT dpi = GetDpiForWindow(hwnd_);
+    dpi = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) == FALSE) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    }
+    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    for (HWND control : controls_) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+    font_ = font;
+
+    const HDC dc = GetDC(hwnd_);
+    const HGDIOBJ previous = SelectObject(dc, font_);
+    const char widest = view::WidestDigit([dc](char d) { return TextWidth(dc, std::wstring(1, wchar_t(d))); });
+    std::array<view::Size, view::kControlCount> needed{};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const view::Control& c = kControls[i];
+        needed[i] = std::holds_alternative<Field>(c.which)
+                        ? EditNeeds(controls_[i], dc, view::TextsToShow(c, form_.DecimalSeparator(), widest))
+                        : ButtonNeeds(controls_[i], dc);
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd_, dc);
+
+    layout_ = view::LayOut(needed, static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const view::Rect& r = layout_.rects[i];
+        SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{0, 0, layout_.client.width, layout_.client.height};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form1Window::Show(int showCommand) {
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    SetFocus(Control(Field::DiameterText));
+}
+
+void Form1Window::HandleMessage(MSG& message) {
+    if (IsDialogMessageW(hwnd_, &message) == FALSE) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam) - kFirstControlId;
+            if (id < 0 || id >= static_cast<int>(kControls.size())) {
+                return 0;  // IDOK and IDCANCEL from Enter and Escape: nothing to press or close
+            }
+            const view::Control& c = kControls[static_cast<std::size_t>(id)];
+            if (const Button* button = std::get_if<Button>(&c.which); button != nullptr && HIWORD(wParam) == BN_CLICKED) {
+                Press(*button);
+            } else if (const Field* field = std::get_if<Field>(&c.which);
+                       field != nullptr && HIWORD(wParam) == EN_CHANGE) {
+                TakeControlText(*field);
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            // The focus leaves with the window and comes back where it was.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
+                    lastFocus_ = focus;
+                }
+            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+                SetFocus(lastFocus_);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ApplyLayout();
+            return 0;
+        }
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETNONCLIENTMETRICS) {
+                ApplyLayout();  // a new message font
+            }
+            break;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default: break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form1Window::FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                        DWORD_PTR self) {
+    const auto* window = reinterpret_cast<const Form1Window*>(self);
+    switch (message) {
+        case EM_SETSEL:
+            // The dialog manager selects a field's whole text on Tab with the
+            // caret at its end (as 0 to -1, or 0 to the length under Wine),
+            // which scrolls a long text to its end: keep the start in view.
+            if (wParam == 0 &&
+                (static_cast<INT>(lParam) == -1 || (lParam > 0 && lParam >= GetWindowTextLengthW(edit)))) {
+                SelectFromStart(edit);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            if (window->HoldsPrompt(edit)) {
+                SelectFromStart(edit);  // the first key typed replaces the prompt
+            }
+            return result;
+        }
+        case WM_KILLFOCUS: {
+            // Leaving for another control shows the start again (scrolled
+            // while the caret is still there); a message box or another
+            // program taking the focus leaves it as it is.
+            const auto to = reinterpret_cast<HWND>(wParam);
+            if (to != nullptr && GetParent(to) == GetParent(edit)) {
+                SendMessageW(edit, EM_SETSEL, 0, 0);
+                SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+            }
+            break;
+        }
+        case WM_LBUTTONDOWN:
+            // The click that brings the focus into a prompt selects it.
+            if (GetFocus() != edit && window->HoldsPrompt(edit)) {
+                SetFocus(edit);
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY: RemoveWindowSubclass(edit, FieldProc, kFieldSubclass); break;
+        default: break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+bool Form1Window::HoldsPrompt(HWND edit) const {
+    const int id = GetDlgCtrlID(edit) - kFirstControlId;
+    if (id < 0 || id >= static_cast<int>(kControls.size())) {
+        return false;
+    }
+    const Field* field = std::get_if<Field>(&kControls[static_cast<std::size_t>(id)].which);
+    return field != nullptr && !Info(*field).initialText.empty() && form_.Text(*field) == Info(*field).initialText;
+}
+
+void Form1Window::TakeControlText(Field field) {
+    std::string text = Narrow(ControlText(Control(field)));
+    if (text != form_.Text(field)) {
+        takingText_ = true;
+        form_.SetText(field, std::move(text));
+        takingText_ = false;
+    }
+}
+
+void Form1Window::ShowModelText(Field field) {
+    if (!takingText_) {
+        // A new text shows from its start.
+        SetWindowTextW(Control(field), Widen(form_.Text(field)).c_str());
+    }
+}
+
+void Form1Window::Press(Button button) {
+    try {
+        form_.Press(button);
+    } catch (const CalcError& error) {
+        Report(error);
+    } catch (const std::exception& error) {
+        // Not a calculation fault; still never let it cross the message loop.
+        MessageBoxW(hwnd_, (L"The calculation stopped unexpectedly: " + Widen(error.what())).c_str(), L"Ardelin",
+                    MB_OK | MB_ICONERROR);
+    }
+}
+
+void Form1Window::Report(const CalcError& error) {
+    const HWND hadFocus = GetFocus();
+    const view::Report report = view::ReportOn(error, form_);
+    MessageBoxW(hwnd_, Widen(report.text).c_str(), L"Ardelin", MB_OK | MB_ICONWARNING);
+    if (report.focus) {
+        // The input to change, selected, so that typing replaces it.
+        const HWND edit = Control(*report.focus);
+        SetFocus(edit);
+        SelectFromStart(edit);
+    } else if (hadFocus != nullptr && IsWindow(hadFocus) != FALSE) {
+        SetFocus(hadFocus);
+    }
+}
+
+}  // namespace ardelin::win32

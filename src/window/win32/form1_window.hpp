@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Ardelin window on Windows: the system's own EDIT and BUTTON controls,
+// tooltips and message box over the form model, laid out from the window's
+// description. The model holds every field's text; the controls show it and
+// hand the user's edits back.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+
+#include "window/form1.hpp"
+#include "window/view/controls.hpp"
+#include "window/view/layout.hpp"
+
+namespace ardelin {
+
+class CalcError;
+
+namespace win32 {
+
+// Control identifiers start here, so that IDOK and IDCANCEL, which the
+// dialog manager sends for Enter and Escape, belong to no control.
+inline constexpr int kFirstControlId = 100;
+
+class Form1Window {
+public:
+    // Creates the window, hidden, with every control in tab order.
+    explicit Form1Window(Form1& form);
+    ~Form1Window();
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    // Shows the window with the focus in DiameterText, its prompt selected.
+    void Show(int showCommand);
+
+    [[nodiscard]] HWND Handle() const { return hwnd_; }
+    [[nodiscard]] HWND Control(Field field) const { return fields_[static_cast<std::size_t>(field)]; }
+    [[nodiscard]] HWND Control(Button button) const { return buttons_[static_cast<std::size_t>(button)]; }
+    [[nodiscard]] const view::Layout& Layout() const { return layout_; }
+    [[nodiscard]] HFONT Font() const { return font_; }
+
+    // One message of the program's loop: the dialog manager's keys first
+    // (Tab, Shift+Tab, Alt+B/L/C), then translation and dispatch.
+    void HandleMessage(MSG& message);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    // The system's message font at the window's dots per inch, the scale at
+    // which every text fits whole, and every control placed.
+    void ApplyLayout();
+    void Press(Button button);
+    void Report(const CalcError& error);
+    void ShowModelText(Field field);
+    void TakeControlText(Field field);
+    [[nodiscard]] bool HoldsPrompt(HWND edit) const;
+
+    Form1& form_;
+    HWND hwnd_ = nullptr;
+    HWND toolTip_ = nullptr;
+    HFONT font_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool takingText_ = false;  // the model is taking a control's text: no echo back
+    std::array<HWND, kFieldCount> fields_{};
+    std::array<HWND, kButtonCount> buttons_{};
+    std::array<HWND, view::kControlCount> controls_{};  // in tab order
+    view::Layout layout_;
+};
+
+// Selects an edit control's whole text with the caret at its start, so that
+// it shows its beginning and the first key typed replaces it.
+void SelectFromStart(HWND edit);
+
+}  // namespace win32
+}  // namespace ardelin

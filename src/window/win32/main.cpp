@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Ardelin on Windows: answers --help and --version in the console it was
+// started from, or builds the window over a fresh form, shows it and runs
+// the message loop.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "calc/handlers.hpp"
+#include "window/form1.hpp"
+#include "window/view/info.hpp"
+#include "window/win32/form1_window.hpp"
+#include "window/win32/platform.hpp"
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int showCommand) {
+    if (const auto answer = ardelin::view::AnswerInfoOptions(ardelin::win32::Arguments(), "")) {
+        ardelin::win32::WriteToConsole(answer->text);
+        return answer->exitCode;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the screen readers' names
+
+    // The user's decimal separator, for reading and writing every number.
+    ardelin::Form1 form(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT));
+    ardelin::BindCalculations(form);
+    int exitCode = 0;
+    {
+        ardelin::win32::Form1Window window(form);
+        window.Show(showCommand);
+        MSG message{};
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            window.HandleMessage(message);
+        }
+        exitCode = static_cast<int>(message.wParam);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/win32/platform.hpp"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "window/view/info.hpp"
+#include "window/win32/text.hpp"
+
+namespace ardelin::win32 {
+
+char DecimalSeparatorOf(const wchar_t* localeName) {
+    wchar_t separator[8] = {};
+    if (GetLocaleInfoEx(localeName, LOCALE_SDECIMAL, separator, 8) == 0) {
+        return '.';
+    }
+    return view::DecimalSeparatorFrom(Narrow(separator));
+}
+
+std::vector<std::string> Arguments() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> utf8;
+    for (int i = 0; arguments != nullptr && i < count; ++i) {
+        utf8.push_back(Narrow(arguments[i]));
+    }
+    LocalFree(arguments);
+    return utf8;
+}
+
+void WriteToConsole(const std::string& text) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS) != FALSE) {
+        out = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    if (out == nullptr || out == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    DWORD mode = 0;
+    DWORD written = 0;
+    if (GetConsoleMode(out, &mode) != FALSE) {
+        const std::wstring wide = Widen(text);
+        WriteConsoleW(out, wide.c_str(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else {
+        WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+}
+
+}  // namespace ardelin::win32

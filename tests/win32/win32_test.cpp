@@ -1,0 +1,482 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Win32 window as a user meets it, driven in-process under a real
+// display: geometry from the description, tab order, keys typed through the
+// system's input queue, reports read from the message box, every text whole
+// at the display's dots per inch (ARDELIN_TEST_DPI), long pastes, both
+// decimal separators and the end of the program.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <variant>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/handlers.hpp"
+#include "window/form1.hpp"
+#include "window/view/controls.hpp"
+#include "window/view/layout.hpp"
+#include "window/win32/form1_window.hpp"
+#include "window/win32/platform.hpp"
+#include "window/win32/text.hpp"
+
+namespace ardelin::win32 {
+namespace {
+
+using view::kControls;
+
+struct Box {
+    std::wstring title;
+    std::wstring text;
+};
+std::vector<Box> boxes;  // what each message box said, once dismissed
+
+// Reads each message box as it comes up, and dismisses it as a user would.
+LRESULT CALLBACK WatchBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        const auto box = reinterpret_cast<HWND>(wParam);
+        wchar_t className[16] = {};
+        GetClassNameW(box, className, 16);
+        if (std::wstring(className) == L"#32770") {
+            wchar_t title[64] = {};
+            GetWindowTextW(box, title, 64);
+            std::wstring text(4096, L'\0');
+            text.resize(static_cast<std::size_t>(GetDlgItemTextW(box, 0xFFFF, text.data(), 4096)));
+            boxes.push_back({title, text});
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::wstring TextOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string NameOf(HWND control) {
+    const auto i = static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
+    return i < kControls.size() ? std::string(view::Name(kControls[i])) : "(none)";
+}
+
+class Win32Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hook_ = SetWindowsHookExW(WH_CBT, WatchBoxes, nullptr, GetCurrentThreadId());
+        boxes.clear();
+        Open('.');
+    }
+    void TearDown() override {
+        window_.reset();
+        Pump();
+        UnhookWindowsHookEx(hook_);
+    }
+
+    void Open(char separator) {
+        window_.reset();
+        form_ = std::make_unique<Form1>(separator);
+        BindCalculations(*form_);
+        window_ = std::make_unique<Form1Window>(*form_);
+        window_->Show(SW_SHOWNORMAL);
+        SetForegroundWindow(window_->Handle());
+        Pump();
+    }
+
+    // Runs the program's loop until nothing is left to do.
+    void Pump() {
+        for (int round = 0; round < 5; ++round) {
+            MSG message{};
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+                if (message.message == WM_QUIT) {
+                    quitSeen_ = true;
+                } else if (window_) {
+                    window_->HandleMessage(message);
+                } else {
+                    DispatchMessageW(&message);
+                }
+            }
+            Sleep(5);
+        }
+    }
+
+    // A chord through the system's input queue: keys down in order, up in reverse.
+    void Keys(std::initializer_list<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (const WORD k : keys) inputs.push_back(Key(k, 0));
+        for (auto k = std::rbegin(keys); k != std::rend(keys); ++k) inputs.push_back(Key(*k, KEYEVENTF_KEYUP));
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Pump();
+    }
+    void Type(const std::wstring& text) {
+        std::vector<INPUT> inputs;
+        for (const wchar_t c : text) {
+            inputs.push_back(Unicode(c, 0));
+            inputs.push_back(Unicode(c, KEYEVENTF_KEYUP));
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Pump();
+    }
+    static INPUT Key(WORD key, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        in.ki.dwFlags = flags;
+        return in;
+    }
+    static INPUT Unicode(wchar_t c, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wScan = c;
+        in.ki.dwFlags = KEYEVENTF_UNICODE | flags;
+        return in;
+    }
+
+    HWND Control(Field f) const { return window_->Control(f); }
+    HWND Control(Button b) const { return window_->Control(b); }
+    void Focus(Field f) {
+        SetFocus(Control(f));
+        Pump();
+    }
+    void Set(std::initializer_list<std::pair<Field, const char*>> texts) {
+        for (const auto& [f, t] : texts) form_->SetText(f, t);
+    }
+    void FillValid() {
+        Set({{Field::WavelengthText, "0.21"}, {Field::DiameterText, "2"}, {Field::SysTempText, "100"},
+             {Field::BandwidthText, "1"}, {Field::TimeConstText, "1"}, {Field::AEfficiencyText, "50"},
+             {Field::SysEfficiencyText, "10"}, {Field::FreqText, "1420"}});
+    }
+    // The whole text selected (start and end of the selection).
+    std::pair<DWORD, DWORD> Selection(Field f) const {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(Control(f), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+    // The first character stands at the left of the formatting rectangle.
+    bool ShowsItsStart(HWND edit) const {
+        RECT format{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        const auto at = static_cast<DWORD>(SendMessageW(edit, EM_POSFROMCHAR, 0, 0));
+        return static_cast<short>(LOWORD(at)) == format.left;
+    }
+
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Form1Window> window_;
+    HHOOK hook_ = nullptr;
+    bool quitSeen_ = false;
+};
+
+UINT ExpectedDpi() {
+    const char* dpi = std::getenv("ARDELIN_TEST_DPI");
+    return dpi != nullptr ? static_cast<UINT>(std::atoi(dpi)) : USER_DEFAULT_SCREEN_DPI;
+}
+
+TEST_F(Win32Window, WindowControlsAndGeometryFromTheDescription) {
+    const HWND hwnd = window_->Handle();
+    EXPECT_EQ(TextOf(hwnd), L"Ardelin");
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, static_cast<DWORD>(WS_OVERLAPPEDWINDOW));
+    EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT, 0);
+    EXPECT_EQ(GetDlgItem(hwnd, IDOK), nullptr);
+    EXPECT_EQ(GetDlgItem(hwnd, IDCANCEL), nullptr);
+    ASSERT_EQ(GetDpiForWindow(hwnd), ExpectedDpi());
+
+    const view::Layout& layout = window_->Layout();
+    EXPECT_GE(layout.scale, ExpectedDpi() / 96.0);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, layout.client.width);
+    EXPECT_EQ(client.bottom, layout.client.height);
+    EXPECT_EQ(layout.client, (view::Size{view::Scaled(view::kClientTwips, layout.scale).width,
+                                         view::Scaled(view::kClientTwips, layout.scale).height}));
+    const HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    int toolsExpected = 0;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const view::Control& c = kControls[i];
+        const HWND control = GetDlgItem(hwnd, kFirstControlId + static_cast<int>(i));
+        ASSERT_NE(control, nullptr) << view::Name(c);
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((view::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}), view::Scaled(c.place, layout.scale))
+            << view::Name(c);
+        wchar_t className[16] = {};
+        GetClassNameW(control, className, 16);
+        const bool isField = std::holds_alternative<Field>(c.which);
+        EXPECT_EQ(std::wstring(className), isField ? L"Edit" : L"Button") << view::Name(c);
+        if (!isField) {
+            EXPECT_EQ(Narrow(TextOf(control)), Info(std::get<Button>(c.which)).caption);
+        }
+        if (!c.toolTip.empty()) {
+            ++toolsExpected;
+            wchar_t tip[128] = {};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = hwnd;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = tip;
+            SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+            EXPECT_EQ(Narrow(tip), c.toolTip) << view::Name(c);
+        }
+    }
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), toolsExpected);
+}
+
+TEST_F(Win32Window, TabOrderFollowsTheTable) {
+    HWND at = Control(Field::DiameterText);
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        at = GetNextDlgTabItem(window_->Handle(), at, FALSE);
+        seen.push_back(NameOf(at));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"WavelengthText", "SysTempText", "BandwidthText", "TimeConstText",
+                                              "AEfficiencyText", "SysEfficiencyText", "Command1", "BeamwidthText",
+                                              "Command2", "LowerLimitText", "DTText", "FreqText", "Command3",
+                                              "DiameterText"}));
+    EXPECT_EQ(NameOf(GetNextDlgTabItem(window_->Handle(), Control(Field::DiameterText), TRUE)), "Command3");
+}
+
+// At start the diameter's prompt has the focus, selected: the first key
+// typed replaces it. Tab and Shift+Tab select a prompt from its start too.
+TEST_F(Win32Window, PromptsGiveWayToTyping) {
+    EXPECT_EQ(GetFocus(), Control(Field::DiameterText));
+    EXPECT_EQ(Selection(Field::DiameterText), (std::pair<DWORD, DWORD>{0, 20}));
+    Type(L"2");
+    EXPECT_EQ(form_->Text(Field::DiameterText), "2");
+    Keys({VK_TAB});
+    EXPECT_EQ(GetFocus(), Control(Field::WavelengthText));
+    EXPECT_EQ(Selection(Field::WavelengthText), (std::pair<DWORD, DWORD>{0, 14}));
+    Keys({VK_TAB});
+    Keys({VK_SHIFT, VK_TAB});
+    EXPECT_EQ(GetFocus(), Control(Field::WavelengthText));
+    Type(L"0.21");
+    EXPECT_EQ(form_->Text(Field::WavelengthText), "0.21");
+    // A text longer than its field keeps its start in view on Tab, and after leaving.
+    form_->SetText(Field::LowerLimitText, std::string(60, '9') + " Janskies");
+    Focus(Field::BeamwidthText);
+    Keys({VK_TAB});
+    Keys({VK_TAB});
+    ASSERT_EQ(GetFocus(), Control(Field::LowerLimitText));
+    EXPECT_EQ(Selection(Field::LowerLimitText), (std::pair<DWORD, DWORD>{0, 69}));
+    EXPECT_TRUE(ShowsItsStart(Control(Field::LowerLimitText)));
+    Keys({VK_END});
+    EXPECT_FALSE(ShowsItsStart(Control(Field::LowerLimitText)));
+    Keys({VK_TAB});
+    EXPECT_TRUE(ShowsItsStart(Control(Field::LowerLimitText)));
+}
+
+TEST_F(Win32Window, AccessKeysPressFromAnywhereEnterAndEscapeNothing) {
+    struct Case {
+        WORD key;
+        Field result;
+        const char* expected;
+    };
+    const Case cases[] = {{'B', Field::BeamwidthText, "6.3 degrees"},
+                          {'L', Field::LowerLimitText, "2818 Janskies"},
+                          {'C', Field::WavelengthText, "0.2112676"}};
+    for (const Case& c : cases) {
+        for (const Field from : {Field::FreqText, Field::SysEfficiencyText, Field::DTText}) {
+            FillValid();
+            Set({{Field::BeamwidthText, ""}, {Field::LowerLimitText, ""}});
+            Focus(from);
+            for (const WORD key : {WORD{VK_RETURN}, WORD{VK_ESCAPE}}) Keys({key});
+            EXPECT_EQ(form_->Text(c.result), c.result == Field::WavelengthText ? "0.21" : "");
+            Keys({VK_MENU, c.key});
+            EXPECT_EQ(form_->Text(c.result), c.expected) << char(c.key);
+            EXPECT_EQ(Narrow(TextOf(Control(c.result))), c.expected);
+        }
+    }
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_NE(IsWindowVisible(window_->Handle()), FALSE);
+}
+
+TEST_F(Win32Window, WorkedExamplesTypedIn) {
+    Focus(Field::FreqText);
+    Type(L"1420");
+    Keys({VK_MENU, 'C'});
+    EXPECT_EQ(Narrow(TextOf(Control(Field::WavelengthText))), "0.2112676");
+    Focus(Field::DiameterText);
+    Type(L"2");
+    Keys({VK_MENU, 'B'});
+    EXPECT_EQ(Narrow(TextOf(Control(Field::BeamwidthText))), "6.338028 degrees");
+    Set({{Field::SysTempText, "100"}, {Field::BandwidthText, "1"}, {Field::TimeConstText, "1"},
+         {Field::AEfficiencyText, "50"}, {Field::SysEfficiencyText, "10"}});
+    Keys({VK_MENU, 'L'});
+    EXPECT_EQ(Narrow(TextOf(Control(Field::DTText))), "0.03162277 kelvin");
+    EXPECT_EQ(Narrow(TextOf(Control(Field::LowerLimitText))), "2818 Janskies");
+    EXPECT_TRUE(ShowsItsStart(Control(Field::LowerLimitText)));
+}
+
+// One failure of each kind: the report, owned by the window and titled
+// Ardelin, starts with its kind; the input to change gets the focus, selected.
+TEST_F(Win32Window, EachKindOfFailureIsReported) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<Field, const char*>> inputs;
+        WORD key;
+        const wchar_t* text;
+        Field focus;
+    };
+    const std::vector<std::pair<Field, const char*>> lower = {
+        {Field::SysTempText, "100"}, {Field::BandwidthText, "1"},  {Field::TimeConstText, "1"},
+        {Field::SysEfficiencyText, "10"}, {Field::DiameterText, "2"}, {Field::AEfficiencyText, "50"}};
+    auto with = [&](std::pair<Field, const char*> change) {
+        auto all = lower;
+        all.push_back(change);
+        return all;
+    };
+    const Case cases[] = {
+        {"prompt", {}, 'B',
+         L"Conversion error: the text in the wavelength field, \u201CWavelength (m)\u201D, is not a number.",
+         Field::WavelengthText},
+        {"zero diameter", {{Field::WavelengthText, "0.21"}, {Field::DiameterText, "0"}}, 'B',
+         L"Division by zero: the beam width is 60 \u00D7 wavelength / dish diameter, and the dish diameter is zero. "
+         L"Type a number other than zero into the dish diameter field.",
+         Field::DiameterText},
+        {"half-metre dish", with({Field::DiameterText, "0.5"}), 'L',
+         L"Overflow: the flux, 45\u202F095 Jy, is more than the 32767 Jy that the flux field can show. The flux falls "
+         L"as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a "
+         L"longer time constant.",
+         Field::DiameterText},
+        {"negative bandwidth", with({Field::BandwidthText, "-1"}), 'L',
+         L"Invalid argument: the bandwidth \u00D7 time product, bandwidth \u00D7 1E+07 \u00D7 time constant, is "
+         L"negative because the bandwidth is negative, and a negative number has no square root. Type a positive "
+         L"number into the bandwidth field.",
+         Field::BandwidthText},
+    };
+    for (const Case& c : cases) {
+        Open('.');
+        boxes.clear();
+        for (const auto& [f, t] : c.inputs) form_->SetText(f, t);
+        Focus(Field::TimeConstText);
+        Keys({VK_MENU, c.key});
+        ASSERT_EQ(boxes.size(), 1U) << c.name;
+        EXPECT_EQ(boxes[0].title, L"Ardelin") << c.name;
+        EXPECT_EQ(boxes[0].text, c.text) << c.name;
+        EXPECT_EQ(GetFocus(), Control(c.focus)) << c.name;
+        const auto length = static_cast<DWORD>(GetWindowTextLengthW(Control(c.focus)));
+        EXPECT_EQ(Selection(c.focus), (std::pair<DWORD, DWORD>{0, length})) << c.name;
+    }
+}
+
+// Every prompt, caption and result, up to the longest, whole in its control
+// at this display's dots per inch.
+TEST_F(Win32Window, EveryTextWhole) {
+    const HDC dc = GetDC(window_->Handle());
+    const HGDIOBJ previous = SelectObject(dc, window_->Font());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    for (const Button b : kAllButtons) {
+        SIZE ideal{};
+        SendMessageW(Control(b), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+        RECT r{};
+        GetClientRect(Control(b), &r);
+        EXPECT_LE(ideal.cx, r.right) << Info(b).name;
+        EXPECT_LE(ideal.cy, r.bottom) << Info(b).name;
+    }
+    for (const char* number : {"-0.0001234568", "-1.234568E-05", "-1.234568E+07", "2818"}) {
+        Set({{Field::WavelengthText, number}});
+        form_->SetText(Field::BeamwidthText, std::string(number) + " degrees");
+        form_->SetText(Field::DTText, std::string(number) + " kelvin");
+        form_->SetText(Field::LowerLimitText, std::string(number) + " Janskies");
+        if (std::string(number) == "2818") {
+            form_->SetText(Field::WavelengthText, "Wavelength (m)");
+        }
+        for (const Field f : kAllFields) {
+            const HWND edit = Control(f);
+            const std::wstring text = TextOf(edit);
+            // The caret at the end scrolls nothing: the first character stays in place.
+            SendMessageW(edit, EM_SETSEL, text.size(), text.size());
+            SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+            EXPECT_TRUE(ShowsItsStart(edit)) << Info(f).name << " scrolls to show " << Narrow(text);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            RECT format{};
+            SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+            EXPECT_LE(extent.cx, format.right - format.left) << Info(f).name << ": " << Narrow(text);
+            EXPECT_LE(metrics.tmHeight, format.bottom - format.top) << Info(f).name;
+            SendMessageW(edit, EM_SETSEL, 0, 0);
+        }
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(window_->Handle(), dc);
+}
+
+// A megabyte pasted arrives whole, so a long number is never cut into another
+// (the EDIT keeps 30,000 characters unless told otherwise).
+TEST_F(Win32Window, MegabytePasteArrivesWhole) {
+    struct Case {
+        std::wstring pasted;
+        const char* wavelength;  // nullptr: conversion report
+    };
+    // A megabyte of letters; and a number longer than the EDIT's own limit,
+    // kept shorter than a megabyte because Wine's text shaping takes time
+    // that grows with the square of a run of digits.
+    const Case cases[] = {{std::wstring(1 << 20, L'x'), nullptr},
+                          {L"0." + std::wstring(40000, L'0') + L"3e40001", "100"}};
+    for (const Case& c : cases) {
+        boxes.clear();
+        // What a paste does: the selection replaced by the text, under the field's limit.
+        Focus(Field::FreqText);
+        SendMessageW(Control(Field::FreqText), EM_SETSEL, 0, -1);
+        SendMessageW(Control(Field::FreqText), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.pasted.c_str()));
+        Pump();
+        EXPECT_EQ(static_cast<std::size_t>(GetWindowTextLengthW(Control(Field::FreqText))), c.pasted.size());
+        EXPECT_EQ(form_->Text(Field::FreqText).size(), c.pasted.size());
+        form_->SetText(Field::WavelengthText, "Wavelength (m)");
+        Keys({VK_MENU, 'C'});
+        if (c.wavelength == nullptr) {
+            ASSERT_EQ(boxes.size(), 1U);
+            EXPECT_EQ(boxes[0].text.rfind(L"Conversion error: the text in the frequency field", 0), 0U);
+            EXPECT_EQ(form_->Text(Field::WavelengthText), "Wavelength (m)");
+        } else {
+            EXPECT_EQ(form_->Text(Field::WavelengthText), c.wavelength);
+            EXPECT_TRUE(boxes.empty());
+        }
+    }
+}
+
+// A lone surrogate in a field is no number: a conversion report, no crash.
+TEST_F(Win32Window, InvalidUtf16IsAConversionError) {
+    SetWindowTextW(Control(Field::FreqText), L"14\xD800" L"20");
+    Pump();
+    Keys({VK_MENU, 'C'});
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text.rfind(L"Conversion error: the text in the frequency field", 0), 0U);
+    EXPECT_EQ(form_->Text(Field::WavelengthText), "Wavelength (m)");
+    EXPECT_EQ(TextOf(Control(Field::FreqText)), L"14\xD800" L"20");  // the user's text stays as typed
+}
+
+TEST_F(Win32Window, BothDecimalSeparators) {
+    EXPECT_EQ(DecimalSeparatorOf(L"en-US"), '.');
+    EXPECT_EQ(DecimalSeparatorOf(L"de-DE"), ',');
+    EXPECT_EQ(DecimalSeparatorOf(L"fr-FR"), ',');
+    EXPECT_EQ(DecimalSeparatorOf(L"ja-JP"), '.');
+    Open(',');
+    Type(L"2");
+    Focus(Field::WavelengthText);
+    Type(L"0,21");
+    Keys({VK_MENU, 'B'});
+    EXPECT_EQ(Narrow(TextOf(Control(Field::BeamwidthText))), "6,3 degrees");
+    Focus(Field::WavelengthText);
+    SendMessageW(Control(Field::WavelengthText), EM_SETSEL, 0, -1);
+    Type(L"0.21");
+    Keys({VK_MENU, 'B'});
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_NE(boxes[0].text.find(L"it is written \u201C0,21\u201D"), std::wstring::npos);
+}
+
+TEST_F(Win32Window, ClosingEndsTheProgram) {
+    Keys({VK_MENU, VK_F4});
+    EXPECT_EQ(IsWindow(window_->Handle()), FALSE);
+    EXPECT_TRUE(quitSeen_);
+}
+
+}  // namespace
+}  // namespace ardelin::win32
