@@ -79,9 +79,9 @@ view::Size ButtonNeeds(HWND button, HDC dc) {
     return {r.right - r.left + edge, r.bottom - r.top + edge};
 }
 
-// Names every control for screen readers through Windows' own annotation
-// service; a system without it (as Wine is) leaves the names unset.
-void AnnotateForScreenReaders(const std::array<HWND, view::kControlCount>& controls) {
+}  // namespace
+
+void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
     IAccPropServices* services = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                 reinterpret_cast<void**>(&services)))) {
@@ -98,6 +98,19 @@ void AnnotateForScreenReaders(const std::array<HWND, view::kControlCount>& contr
         }
     }
     services->Release();
+}
+
+namespace {
+
+// A button's one addition: the first accessibility request names every control.
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                            DWORD_PTR self) {
+    if (message == WM_GETOBJECT) {
+        reinterpret_cast<Form1Window*>(self)->AnnotateForScreenReaders();
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(button, ButtonProc, 1);
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
 }
 
 }  // namespace
@@ -145,6 +158,9 @@ Form1Window::~Form1Window() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
+    if (comInitialized_) {
+        CoUninitialize();
+    }
 }
 
 void Form1Window::CreateControls() {
@@ -167,6 +183,7 @@ void Form1Window::CreateControls() {
             control = CreateWindowExW(0, L"BUTTON", Widen(Info(button).caption).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd_, id,
                                       instance, nullptr);
+            SetWindowSubclass(control, ButtonProc, 1, reinterpret_cast<DWORD_PTR>(this));
             buttons_[static_cast<std::size_t>(button)] = control;
         }
         controls_[i] = control;
@@ -182,7 +199,22 @@ void Form1Window::CreateControls() {
         }
     }
     lastFocus_ = Control(Field::DiameterText);
-    AnnotateForScreenReaders(controls_);
+    // Named for screen readers at once when one runs, else when an
+    // accessibility client first asks (WM_GETOBJECT): COM stays out of the
+    // start of a window nobody reads aloud.
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE && screenReader != FALSE) {
+        AnnotateForScreenReaders();
+    }
+}
+
+void Form1Window::AnnotateForScreenReaders() {
+    if (annotated_) {
+        return;
+    }
+    annotated_ = true;
+    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    SetAccessibleNames(controls_);
 }
 
 void Form1Window::ApplyLayout() {
@@ -298,6 +330,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ApplyLayout();  // a new message font
             }
             break;
+        case WM_GETOBJECT: AnnotateForScreenReaders(); break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -308,8 +341,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Form1Window::FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                         DWORD_PTR self) {
-    const auto* window = reinterpret_cast<const Form1Window*>(self);
+    auto* window = reinterpret_cast<Form1Window*>(self);
     switch (message) {
+        case WM_GETOBJECT: window->AnnotateForScreenReaders(); break;
         case EM_SETSEL:
             // The dialog manager selects a field's whole text on Tab with the
             // caret at its end (as 0 to -1, or 0 to the length under Wine),

@@ -41,6 +41,11 @@ public:
     [[nodiscard]] const view::Layout& Layout() const { return layout_; }
     [[nodiscard]] HFONT Font() const { return font_; }
 
+    // Names every control for screen readers, once: at start when a screen
+    // reader runs, else at the first accessibility request (WM_GETOBJECT).
+    void AnnotateForScreenReaders();
+    [[nodiscard]] bool AnnotatedForScreenReaders() const { return annotated_; }
+
     // One message of the program's loop: the dialog manager's keys first
     // (Tab, Shift+Tab, Alt+B/L/C), then translation and dispatch.
     void HandleMessage(MSG& message);
@@ -67,11 +72,23 @@ private:
     HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool takingText_ = false;  // the model is taking a control's text: no echo back
+    bool annotated_ = false;
+    bool comInitialized_ = false;
     std::array<HWND, kFieldCount> fields_{};
     std::array<HWND, kButtonCount> buttons_{};
     std::array<HWND, view::kControlCount> controls_{};  // in tab order
     view::Layout layout_;
 };
+
+// Sets each control's accessible name (and description, its tooltip) with
+// Windows' annotation service, which needs COM on this thread; a system
+// without the service leaves them unset.
+void AnnotateForScreenReaders(const std::array<HWND, view::kControlCount>& controls);
+
+// Sets each control's accessible name (and its tooltip as description) with
+// Windows' annotation service, which needs COM on this thread; a system
+// without the service leaves them unset.
+void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls);
 
 // Selects an edit control's whole text with the caret at its start, so that
 // it shows its beginning and the first key typed replaces it.

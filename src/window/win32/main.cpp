@@ -4,7 +4,6 @@
 // the message loop.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "calc/handlers.hpp"
 #include "window/form1.hpp"
@@ -19,23 +18,15 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the screen readers' names
 
     // The user's decimal separator, for reading and writing every number.
     ardelin::Form1 form(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT));
     ardelin::BindCalculations(form);
-    int exitCode = 0;
-    {
-        ardelin::win32::Form1Window window(form);
-        window.Show(showCommand);
-        MSG message{};
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            window.HandleMessage(message);
-        }
-        exitCode = static_cast<int>(message.wParam);
+    ardelin::win32::Form1Window window(form);
+    window.Show(showCommand);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        window.HandleMessage(message);
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return exitCode;
+    return static_cast<int>(message.wParam);
 }
