@@ -195,7 +195,12 @@ TEST_F(Win32Window, WindowControlsAndGeometryFromTheDescription) {
     EXPECT_EQ(client.bottom, layout.client.height);
     EXPECT_EQ(layout.client, (view::Size{view::Scaled(view::kClientTwips, layout.scale).width,
                                          view::Scaled(view::kClientTwips, layout.scale).height}));
+    // The tooltips come with the mouse.
+    EXPECT_EQ(FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), nullptr);
+    SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(Field::DiameterText)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     const HWND tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    ASSERT_NE(tips, nullptr);
     int toolsExpected = 0;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];

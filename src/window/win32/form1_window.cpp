@@ -165,8 +165,6 @@ Form1Window::~Form1Window() {
 
 void Form1Window::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i)));
@@ -187,16 +185,6 @@ void Form1Window::CreateControls() {
             buttons_[static_cast<std::size_t>(button)] = control;
         }
         controls_[i] = control;
-        if (!c.toolTip.empty() && toolTip_ != nullptr) {
-            std::wstring tip = Widen(c.toolTip);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = hwnd_;
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.lpszText = tip.data();  // copied by the tooltip control
-            SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
     }
     lastFocus_ = Control(Field::DiameterText);
     // Named for screen readers at once when one runs, else when an
@@ -205,6 +193,30 @@ void Form1Window::CreateControls() {
     BOOL screenReader = FALSE;
     if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) != FALSE && screenReader != FALSE) {
         AnnotateForScreenReaders();
+    }
+}
+
+void Form1Window::CreateToolTips() {
+    if (toolTip_ != nullptr) {
+        return;
+    }
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
+                               nullptr);
+    SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const view::Control& c = kControls[i];
+        if (c.toolTip.empty()) {
+            continue;
+        }
+        std::wstring tip = Widen(c.toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
+        tool.lpszText = tip.data();  // copied by the tooltip control
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -229,7 +241,9 @@ void Form1Window::ApplyLayout() {
     for (HWND control : controls_) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (toolTip_ != nullptr) {
+        SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
@@ -331,6 +345,12 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_GETOBJECT: AnnotateForScreenReaders(); break;
+        case WM_SETCURSOR:
+            // The mouse has come over the window: from now on its controls
+            // show their tooltips. Made here, not at start, where they would
+            // cost a tenth of the time to the first paint.
+            CreateToolTips();
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

@@ -57,6 +57,8 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
+    // A tooltip control with one tool for each control that has a tip.
+    void CreateToolTips();
     // The system's message font at the window's dots per inch, the scale at
     // which every text fits whole, and every control placed.
     void ApplyLayout();
@@ -79,11 +81,6 @@ private:
     std::array<HWND, view::kControlCount> controls_{};  // in tab order
     view::Layout layout_;
 };
-
-// Sets each control's accessible name (and description, its tooltip) with
-// Windows' annotation service, which needs COM on this thread; a system
-// without the service leaves them unset.
-void AnnotateForScreenReaders(const std::array<HWND, view::kControlCount>& controls);
 
 // Sets each control's accessible name (and its tooltip as description) with
 // Windows' annotation service, which needs COM on this thread; a system
