@@ -172,9 +172,11 @@ protected:
     bool quitSeen_ = false;
 };
 
+// The dots per inch the runner set up for the display; without one, the
+// system's own.
 UINT ExpectedDpi() {
     const char* dpi = std::getenv("ARDELIN_TEST_DPI");
-    return dpi != nullptr ? static_cast<UINT>(std::atoi(dpi)) : USER_DEFAULT_SCREEN_DPI;
+    return dpi != nullptr ? static_cast<UINT>(std::atoi(dpi)) : GetDpiForSystem();
 }
 
 TEST_F(Win32Window, WindowControlsAndGeometryFromTheDescription) {
