@@ -235,6 +235,17 @@ TEST_F(Win32Window, WindowControlsAndGeometryFromTheDescription) {
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), toolsExpected);
 }
 
+// Screen readers: the names are set through Windows' annotation service the
+// first time an accessibility client asks. Wine stubs the service, so this
+// shows only that the names are asked for, not what a reader hears.
+TEST_F(Win32Window, FirstAccessibilityRequestNamesTheControls) {
+    BOOL screenReader = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
+    EXPECT_EQ(window_->AnnotatedForScreenReaders(), screenReader != FALSE);
+    SendMessageW(Control(Button::Command1), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    EXPECT_TRUE(window_->AnnotatedForScreenReaders());
+}
+
 TEST_F(Win32Window, TabOrderFollowsTheTable) {
     HWND at = Control(Field::DiameterText);
     std::vector<std::string> seen;
