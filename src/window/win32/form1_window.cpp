@@ -40,11 +40,10 @@ int TextWidth(HDC dc, const std::wstring& text) {
     return size.cx;
 }
 
-// The pixel size at which an EDIT shows each of `texts` whole, unscrolled:
-// the widest text in its formatting rectangle (inside the frame and the
-// margins), with room for the caret, and a line of the font in height.
-view::Size EditNeeds(HWND edit, HDC dc, const std::vector<std::string>& texts) {
-    // The frame and margins do not depend on the size; measure them on any.
+// What an EDIT adds around its text, across and down: its frame and margins,
+// the outside of its formatting rectangle. The same for every field, and
+// independent of the size; measured on `edit` at a probe size.
+view::Size EditFrame(HWND edit) {
     SetWindowPos(edit, nullptr, 0, 0, 400, 100, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     RECT window{};
     RECT client{};
@@ -52,8 +51,14 @@ view::Size EditNeeds(HWND edit, HDC dc, const std::vector<std::string>& texts) {
     GetWindowRect(edit, &window);
     GetClientRect(edit, &client);
     SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    const int frameAcross = (window.right - window.left) - (format.right - format.left);
-    const int frameDown = (window.bottom - window.top) - (client.bottom - client.top) + 2 * format.top;
+    return {(window.right - window.left) - (format.right - format.left),
+            (window.bottom - window.top) - (client.bottom - client.top) + 2 * format.top};
+}
+
+// The pixel size at which an EDIT with `frame` shows each of `texts` whole,
+// unscrolled: the widest text in its formatting rectangle with room for the
+// caret, and a line of the font in height.
+view::Size EditNeeds(view::Size frame, HDC dc, const std::vector<std::string>& texts) {
     int widest = 0;
     for (const std::string& t : texts) {
         widest = std::max(widest, TextWidth(dc, Widen(t)));
@@ -61,7 +66,7 @@ view::Size EditNeeds(HWND edit, HDC dc, const std::vector<std::string>& texts) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     constexpr int kCaret = 2;  // the caret after the last character, and a pixel to spare
-    return {frameAcross + widest + kCaret, frameDown + metrics.tmHeight};
+    return {frame.width + widest + kCaret, frame.height + metrics.tmHeight};
 }
 
 // The size at which a button shows its caption whole, the access key's
@@ -82,9 +87,15 @@ view::Size ButtonNeeds(HWND button, HDC dc) {
 }  // namespace
 
 void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
+    // COM is loaded here, on first need, not with the program: ole32 would
+    // otherwise be loaded before every first paint.
+    const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    const auto create = reinterpret_cast<decltype(&CoCreateInstance)>(
+        reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&services)))) {
+    if (create == nullptr || FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+        FreeLibrary(ole32);
         return;
     }
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -98,6 +109,7 @@ void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
         }
     }
     services->Release();
+    FreeLibrary(ole32);
 }
 
 namespace {
@@ -123,6 +135,7 @@ void SelectFromStart(HWND edit) {
 }
 
 Form1Window::Form1Window(Form1& form) : form_(form) {
+
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -159,7 +172,12 @@ Form1Window::~Form1Window() {
         DeleteObject(font_);
     }
     if (comInitialized_) {
-        CoUninitialize();
+        const auto uninitialize = reinterpret_cast<decltype(&CoUninitialize)>(
+            reinterpret_cast<void*>(GetProcAddress(ole32_, "CoUninitialize")));
+        uninitialize();
+    }
+    if (ole32_ != nullptr) {
+        FreeLibrary(ole32_);
     }
 }
 
@@ -225,7 +243,10 @@ void Form1Window::AnnotateForScreenReaders() {
         return;
     }
     annotated_ = true;
-    comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    ole32_ = LoadLibraryW(L"ole32.dll");
+    const auto initialize = reinterpret_cast<decltype(&CoInitializeEx)>(
+        reinterpret_cast<void*>(GetProcAddress(ole32_, "CoInitializeEx")));
+    comInitialized_ = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
     SetAccessibleNames(controls_);
 }
 
@@ -252,20 +273,26 @@ void Form1Window::ApplyLayout() {
     const HDC dc = GetDC(hwnd_);
     const HGDIOBJ previous = SelectObject(dc, font_);
     const char widest = view::WidestDigit([dc](char d) { return TextWidth(dc, std::wstring(1, wchar_t(d))); });
+    const view::Size editFrame = EditFrame(Control(Field::DiameterText));
     std::array<view::Size, view::kControlCount> needed{};
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         needed[i] = std::holds_alternative<Field>(c.which)
-                        ? EditNeeds(controls_[i], dc, view::TextsToShow(c, form_.DecimalSeparator(), widest))
+                        ? EditNeeds(editFrame, dc, view::TextsToShow(c, form_.DecimalSeparator(), widest))
                         : ButtonNeeds(controls_[i], dc);
     }
     SelectObject(dc, previous);
     ReleaseDC(hwnd_, dc);
 
     layout_ = view::LayOut(needed, static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI);
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
+    HDWP positions = BeginDeferWindowPos(static_cast<int>(kControls.size()));  // all in one move
+    for (std::size_t i = 0; i < kControls.size() && positions != nullptr; ++i) {
         const view::Rect& r = layout_.rects[i];
-        SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        positions = DeferWindowPos(positions, controls_[i], nullptr, r.left, r.top, r.width, r.height,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (positions != nullptr) {
+        EndDeferWindowPos(positions);
     }
     RECT frame{0, 0, layout_.client.width, layout_.client.height};
     AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,

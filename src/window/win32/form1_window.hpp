@@ -76,6 +76,7 @@ private:
     bool takingText_ = false;  // the model is taking a control's text: no echo back
     bool annotated_ = false;
     bool comInitialized_ = false;
+    HMODULE ole32_ = nullptr;  // loaded for the screen readers' names only
     std::array<HWND, kFieldCount> fields_{};
     std::array<HWND, kButtonCount> buttons_{};
     std::array<HWND, view::kControlCount> controls_{};  // in tab order

@@ -2,7 +2,8 @@
 #include "window/win32/platform.hpp"
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <cstdlib>
 
 #include "window/view/info.hpp"
 #include "window/win32/text.hpp"
@@ -18,13 +19,11 @@ char DecimalSeparatorOf(const wchar_t* localeName) {
 }
 
 std::vector<std::string> Arguments() {
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    // As the C runtime split the command line for wWinMain: no shell32 to load.
     std::vector<std::string> utf8;
-    for (int i = 0; arguments != nullptr && i < count; ++i) {
-        utf8.push_back(Narrow(arguments[i]));
+    for (int i = 0; __wargv != nullptr && i < __argc; ++i) {
+        utf8.push_back(Narrow(__wargv[i]));
     }
-    LocalFree(arguments);
     return utf8;
 }
 
