@@ -13,7 +13,7 @@ void Command1_Click(Form1& form) {
     const double diameter = ReadField(form, Field::DiameterText);
 
     const volatile float theta = static_cast<float>(lambda * kSixty / diameter);
-    CheckFloatStatus(CalcStep::BeamWidth);
+    CheckFloatStatus(CalcStep::BeamWidth, theta, diameter);
 
     WriteField(form, Field::BeamwidthText, FormatSingle(theta, form.DecimalSeparator()) + kDegrees);
 }

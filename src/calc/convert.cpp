@@ -11,7 +11,7 @@ void Command3_Click(Form1& form) {
     const double frequency = ReadField(form, Field::FreqText);
 
     const volatile float wavelength = static_cast<float>(kWavelengthScale / (frequency * kMegahertzScale));
-    CheckFloatStatus(CalcStep::Wavelength);
+    CheckFloatStatus(CalcStep::Wavelength, wavelength, frequency);
 
     // Bare number: Beam Width reads it back as its wavelength.
     WriteField(form, Field::WavelengthText, FormatSingle(wavelength, form.DecimalSeparator()));

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "calc/calc_error.hpp"
 
@@ -17,10 +18,20 @@ namespace ardelin {
 // Clears the flags that the fault test reads.
 void ClearFloatStatus() noexcept;
 
-// Raises CalcError DivisionByZero if that flag is set, else Overflow if
-// invalid operation or overflow is set, tagged with the step just done;
-// underflow and inexact never count. Clears the fault flags either way.
-void CheckFloatStatus(CalcStep step);
+// The fault test after a step: raises CalcError DivisionByZero for a
+// division by zero, else Overflow for an invalid operation (0 / 0) or an
+// overflow, tagged with the step; underflow and inexact never count.
+//
+// `result` is the step's result as stored and `divisor` what it divided by
+// last (1 for a step that divides by no input). Where the processor keeps
+// floating-point status flags, they decide, and are cleared; elsewhere
+// (WebAssembly) FaultOf decides from the result and the divisor.
+void CheckFloatStatus(CalcStep step, double result, double divisor = 1.0);
+
+// The flag-free verdict on a step whose operands were all finite: a finite
+// result is no fault; an infinite one from a zero divisor is a division by
+// zero; any other infinity overflowed, and a NaN is an invalid operation.
+[[nodiscard]] std::optional<CalcError> FaultOf(CalcStep step, double result, double divisor);
 
 // Nearest whole number, halves to even; Overflow outside -32768..32767,
 // carrying the value (step WholeNumber).

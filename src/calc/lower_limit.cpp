@@ -23,26 +23,26 @@ void Command2_Click(Form1& form) {
 
     // Area term; the efficiency enters as the percentage typed.
     const volatile float area = static_cast<float>(diameter / kTwo * kPi * diameter / kTwo * aEfficiency);
-    CheckFloatStatus(CalcStep::AntennaArea);
+    CheckFloatStatus(CalcStep::AntennaArea, area);
 
     const volatile double product = bandwidth * kMegahertzScale * timeConst;
-    CheckFloatStatus(CalcStep::RadiometerProduct);
+    CheckFloatStatus(CalcStep::RadiometerProduct, product);
 
     const double root = SquareRoot(product);
 
     const volatile float deltaT = static_cast<float>(tsys / root);
-    CheckFloatStatus(CalcStep::TemperatureFluctuation);
+    CheckFloatStatus(CalcStep::TemperatureFluctuation, deltaT, root);
 
     WriteField(form, Field::DTText, FormatSingle(deltaT, sep) + kKelvin);
 
     const volatile float s1 = static_cast<float>(deltaT * double{kBoltzmann} / area);
-    CheckFloatStatus(CalcStep::FluxOverArea);
+    CheckFloatStatus(CalcStep::FluxOverArea, s1, area);
 
     const volatile float s2 = static_cast<float>(s1 * double{kHundred} / sysEfficiency);
-    CheckFloatStatus(CalcStep::FluxOverEfficiency);
+    CheckFloatStatus(CalcStep::FluxOverEfficiency, s2, sysEfficiency);
 
     const volatile double janskies = s2 * kJanskyScale;
-    CheckFloatStatus(CalcStep::FluxInJanskies);
+    CheckFloatStatus(CalcStep::FluxInJanskies, janskies);
 
     const std::int16_t whole = RoundToInteger16(janskies);
     if (whole > 2) {
@@ -51,7 +51,7 @@ void Command2_Click(Form1& form) {
     }
 
     const volatile float fraction = static_cast<float>(s2 * kJanskyScale);
-    CheckFloatStatus(CalcStep::FluxInJanskies);
+    CheckFloatStatus(CalcStep::FluxInJanskies, fraction);
 
     WriteField(form, Field::LowerLimitText, FormatSingle(fraction, sep) + kJanskies);
 }

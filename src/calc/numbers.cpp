@@ -5,10 +5,83 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <system_error>
+#include <version>
+
+// Where the library has no floating-point from_chars and to_chars (such as
+// the libc++ of WebAssembly builds), fast_float reads and {fmt} writes; both
+// are exact and follow no locale, so every platform gets the same texts.
+#if !defined(__cpp_lib_to_chars) || defined(ARDELIN_PORTABLE_NUMBER_TEXT)
+#define ARDELIN_NUMBER_TEXT_LIBRARIES 1
+#define FMT_HEADER_ONLY
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+#endif
 
 namespace ardelin {
 namespace {
+
+// The whole of `text` as a double, correctly rounded. A magnitude beyond
+// double gives ±infinity or ±0 (the library's out-of-range answer is turned
+// into those), so both readers answer alike.
+struct ReadDouble {
+    double value = 0.0;
+    bool ok = false;
+};
+
+ReadDouble ReadWhole(std::string_view text, bool huge) {
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+#if defined(ARDELIN_NUMBER_TEXT_LIBRARIES)
+    const auto [ptr, ec] = fast_float::from_chars(text.data(), end, value);
+#else
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec == std::errc::result_out_of_range) {
+        return {huge ? HUGE_VAL : 0.0, true};
+    }
+#endif
+    (void)huge;
+    return {value, ec == std::errc{} && ptr == end};
+}
+
+// |value| written with `precision` digits after the point in scientific
+// notation, correctly rounded, as "6.338028e+00".
+std::string Scientific(double value, int precision) {
+#if defined(ARDELIN_NUMBER_TEXT_LIBRARIES)
+    return fmt::format("{:.{}e}", std::fabs(value), precision);
+#else
+    std::array<char, 64> buf{};
+    const auto result =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::scientific, precision);
+    return {buf.data(), result.ptr};
+#endif
+}
+
+// A scientific text split into its significant digits and the decimal
+// exponent of the first.
+struct Digits {
+    std::string digits;
+    int exponent = 0;
+};
+
+Digits Split(const std::string& scientific) {
+    Digits d;
+    const std::size_t e = scientific.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (scientific[i] != '.') {
+            d.digits += scientific[i];
+        }
+    }
+    d.exponent = std::atoi(scientific.c_str() + e + 1);
+    return d;
+}
+
+// "E+07", "E-05", "E+38": a sign and at least two digits.
+std::string ExponentText(int exponent) {
+    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+    return std::string("E") + (exponent < 0 ? '-' : '+') + (digits.size() < 2 ? "0" : "") + digits;
+}
 
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -92,22 +165,17 @@ ParsedSingle ParseSingle(std::string_view text, char decimalSeparator) {
     if (!scan.valid) {
         return {0.0F, CalcErrorKind::Conversion};
     }
-    // std::from_chars takes no '+' and only '.'; hand it that form.
+    // The readers take no '+' and only '.'; hand them that form.
     std::string normal(s.substr(s.front() == '+' ? 1 : 0));
     std::replace(normal.begin(), normal.end(), decimalSeparator, '.');
-    double wide = 0.0;
-    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), wide);
-    if (ec == std::errc::result_out_of_range) {
-        // Beyond double both ways: a huge magnitude overflows, a tiny one is zero.
-        if (scan.magnitude >= 0) {
-            return {0.0F, CalcErrorKind::Overflow};
-        }
-        return {scan.negative ? -0.0F : 0.0F, std::nullopt};
-    }
-    if (ec != std::errc{} || end != normal.data() + normal.size()) {
+    const ReadDouble wide = ReadWhole(normal, scan.magnitude >= 0);
+    if (!wide.ok) {
         return {0.0F, CalcErrorKind::Conversion};
     }
-    const auto single = static_cast<float>(wide);
+    if (wide.value == 0.0) {
+        return {scan.negative ? -0.0F : 0.0F, std::nullopt};  // too small even for double: zero
+    }
+    const auto single = static_cast<float>(wide.value);
     if (std::isinf(single)) {
         return {0.0F, CalcErrorKind::Overflow};
     }
@@ -118,18 +186,35 @@ std::string FormatSingle(float value, char decimalSeparator) {
     if (value == 0.0F) {
         return "0";  // also for -0, which has no meaning to the user
     }
-    std::array<char, 32> buf{};
-    const auto result =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 7);
-    std::string text(buf.data(), result.ptr);
-    for (char& c : text) {
-        if (c == 'e') {
-            c = 'E';
-        } else if (c == '.') {
-            c = decimalSeparator;
+    // As printf's %.7G: seven significant digits, correctly rounded; plain
+    // unless the exponent is below -4 or above 6; no trailing zeros.
+    Digits d = Split(Scientific(value, 6));
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    std::string text = value < 0 ? "-" : "";
+    if (d.exponent < -4 || d.exponent > 6) {
+        text += d.digits.substr(0, 1);
+        if (d.digits.size() > 1) {
+            text += decimalSeparator + d.digits.substr(1);
         }
+        return text + ExponentText(d.exponent);
     }
-    return text;
+    if (d.exponent < 0) {
+        return text + '0' + decimalSeparator + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    const auto whole = static_cast<std::size_t>(d.exponent) + 1;
+    if (d.digits.size() <= whole) {
+        return text + d.digits + std::string(whole - d.digits.size(), '0');
+    }
+    return text + d.digits.substr(0, whole) + decimalSeparator + d.digits.substr(whole);
+}
+
+std::string FormatScientific(double value, int significant, char decimalSeparator) {
+    const Digits d = Split(Scientific(value, significant - 1));
+    std::string text = d.digits.substr(0, 1);
+    if (d.digits.size() > 1) {
+        text += decimalSeparator + d.digits.substr(1);
+    }
+    return text + ExponentText(d.exponent);
 }
 
 std::string FormatInteger(std::int16_t value) {

@@ -31,6 +31,11 @@ struct ParsedSingle {
 
 [[nodiscard]] std::string FormatInteger(std::int16_t value);
 
+// The magnitude of `value` in scientific notation with `significant` digits,
+// correctly rounded: FormatScientific(-45095.3, 4, ',') is "4,510E+04". The
+// caller writes the sign.
+[[nodiscard]] std::string FormatScientific(double value, int significant, char decimalSeparator);
+
 // The longest texts FormatSingle writes, one of each shape (plain and with an
 // exponent of either sign). With its digits replaced by a font's widest
 // digit, one of them is the widest number any result can show in that font.

@@ -2,10 +2,10 @@
 // Sweeps over the single-precision bit patterns and the 16-bit rounding edges.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -29,9 +29,7 @@ float FromBits(std::uint32_t bits) {
 float SevenDigits(float x) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(x));
-    double wide = 0;
-    std::from_chars(buf, buf + std::strlen(buf), wide);
-    return static_cast<float>(wide);
+    return static_cast<float>(std::strtod(buf, nullptr));
 }
 
 std::vector<float> SampledSingles() {

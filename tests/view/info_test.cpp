@@ -15,6 +15,7 @@ TEST(Info, HelpAndVersionAreAnsweredEverythingElseOpensTheWindow) {
     struct Case {
         std::vector<std::string> arguments;
         const char* answerStart;  // nullptr: no answer, the window opens
+        bool windows = false;     // with Windows' "/?"
     };
     const Case cases[] = {
         {{}, nullptr},
@@ -33,18 +34,24 @@ TEST(Info, HelpAndVersionAreAnsweredEverythingElseOpensTheWindow) {
         {{"-vh"}, nullptr},           // one word, not two letters
         {{"--", "--help"}, nullptr},  // after "--" nothing is an option
         {{"-"}, nullptr},
+        {{"-style", "xv"}, nullptr},  // a value, though its letters would make -v
+        {{"/?"}, nullptr},            // on Windows only
+        {{"/?"}, "Usage: ardelin [options]\n", true},
+        {{"/v"}, nullptr, true},
+        {{"-style", "xv"}, nullptr, true},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments{"ardelin"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-        const auto answer = AnswerInfoOptions(arguments, "");
-        const std::string shown = arguments.size() > 1 ? arguments[1] : "(none)";
+        const auto answer = AnswerInfoOptions(arguments, "", c.windows);
+        const std::string shown = (arguments.size() > 1 ? arguments[1] : "(none)") + (c.windows ? " on Windows" : "");
         if (c.answerStart == nullptr) {
             EXPECT_FALSE(answer.has_value()) << shown;
         } else {
             ASSERT_TRUE(answer.has_value()) << shown;
             EXPECT_EQ(answer->exitCode, 0);
             EXPECT_EQ(answer->text.rfind(c.answerStart, 0), 0U) << shown << ": " << answer->text;
+            EXPECT_EQ(answer->text.find(" \n"), std::string::npos) << shown << ": a line ends in a space";
         }
     }
 }

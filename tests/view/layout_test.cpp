@@ -53,9 +53,15 @@ TEST(Layout, TableAsDrawnWhenEveryTextFits) {
     const Layout layout = LayOut(TableAt15TwipsAPixel());
     EXPECT_EQ(layout.scale, 1.0);
     EXPECT_EQ(layout.client, (Size{314, 383}));
-    EXPECT_EQ(layout.rects[0], (Rect{8, 8, 105, 19}));    // DiameterText
-    EXPECT_EQ(layout.rects[7], (Rect{128, 24, 73, 17}));  // Command1
-    EXPECT_EQ(layout.rects[13], (Rect{168, 336, 49, 17}));  // Command3
+    // Every row, in tab order: a one-twip change anywhere shows here.
+    const std::array<Rect, kControlCount> expected{{
+        {8, 8, 105, 19}, {8, 32, 105, 19}, {8, 56, 105, 19}, {8, 80, 105, 19}, {8, 104, 105, 19},
+        {8, 128, 105, 19}, {8, 152, 105, 19}, {128, 24, 73, 17}, {216, 24, 89, 19}, {128, 64, 73, 17},
+        {216, 88, 89, 19}, {216, 64, 89, 19}, {8, 336, 145, 19}, {168, 336, 49, 17},
+    }};
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        EXPECT_EQ(layout.rects[i], expected[i]) << Name(kControls[i]);
+    }
 }
 
 // The control that needs the most decides the one factor for all; positions
@@ -101,6 +107,7 @@ TEST(Layout, MinimumScaleForPhysicalPixels) {
 TEST(Layout, ScaledRoundsPositionsToNearestAndSizesUp) {
     EXPECT_EQ(Scaled({120, 480, 1575, 285}, 1.5), (Rect{12, 48, 158, 29}));  // 157.5 -> 158, 28.5 -> 29
     EXPECT_EQ(Scaled({3240, 1320, 1335, 285}, 1.7303), (Rect{374, 152, 154, 33}));
+    EXPECT_EQ(Scaled({3240, 960, 1335, 285}, 1.7303).top, 111);  // 110.7: nearest, not truncated
     // A size exactly whole at this scale is not rounded up for a hair of error.
     EXPECT_EQ(Scaled({0, 0, 1335, 285}, 154.0 * 15 / 1335).width, 154);
 }
@@ -112,12 +119,15 @@ TEST(TextsToShow, PromptsAndTheWidestResults) {
     // The wavelength field shows its prompt and Convert's bare numbers.
     EXPECT_EQ(TextsToShow(ControlOf(Field::WavelengthText), '.', '5'),
               (std::vector<std::string>{"Wavelength (m)", "-5.5555555555", "-5.555555E-55", "-5.555555E+55"}));
+    EXPECT_EQ(TextsToShow(ControlOf(Field::BeamwidthText), '.', '0').back(), "-0.000000E+00 degrees");
+    EXPECT_EQ(TextsToShow(ControlOf(Field::DTText), '.', '0').back(), "-0.000000E+00 kelvin");
     EXPECT_TRUE(TextsToShow(ControlOf(Button::Command1), '.', '0').empty());
 }
 
 TEST(TextsToShow, WidestDigitIsTheFirstOfGreatestAdvance) {
     EXPECT_EQ(WidestDigit([](char d) { return d == '4' || d == '7' ? 9 : 7; }), '4');
     EXPECT_EQ(WidestDigit([](char) { return 6; }), '0');
+    EXPECT_EQ(WidestDigit([](char d) { return d == '9' ? 8 : 7; }), '9');
 }
 
 }  // namespace

@@ -138,6 +138,37 @@ inline std::vector<ReportCase> ReportCases() {
         "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "
         "is zero because the dish diameter is zero. Type a number other than zero into the dish diameter field.",
         "DiameterText", "0.03162277 kelvin");
+    // A quote of exactly 40 characters is shown whole; one more is cut.
+    row("text of exactly forty characters", {"FreqText=" + std::string(40, 'x')}, Button::Command3,
+        "Conversion error: the text in the frequency field, \u201C" + std::string(40, 'x') + "\u201D, is not a number.",
+        "FreqText");
+    row("field beyond single, comma locale", {"FreqText=1e39"}, Button::Command3,
+        "Overflow: the number in the frequency field, \u201C1e39\u201D, is too large. A number can be at most about "
+        "3,4E+38.",
+        "FreqText", "", ',');
+    // A flux of 1e9 Jy or more is written with an exponent, in the form's
+    // separator and with a minus sign, whatever the C library's locale.
+    const std::string beyond = " Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
+                               "dish diameter grows (it enters squared), and with higher efficiencies, a wider "
+                               "bandwidth or a longer time constant.";
+    row("flux of 1e9 Jy or more", with({"SysTempText=1e30"}), Button::Command2,
+        "Overflow: the flux, 2.818E+31" + beyond, "DiameterText", "3.162278E+26 kelvin");
+    row("flux of 1e9 Jy or more, comma locale", with({"SysTempText=1e30"}), Button::Command2,
+        "Overflow: the flux, 2,818E+31" + beyond, "DiameterText", "3,162278E+26 kelvin", ',');
+    row("tiny dish, comma locale", with({"DiameterText=0,0005"}), Button::Command2,
+        "Overflow: the flux, 4,509E+10" + beyond, "DiameterText", "0,03162277 kelvin", ',');
+    row("large negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=0.0001"}),
+        Button::Command2,
+        "Overflow: the flux, \u22123.565E+13 Jy, is less than the \u221232768 Jy that the flux field can show. The "
+        "flux falls as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth "
+        "or a longer time constant.",
+        "DiameterText", "-1 kelvin");
+    // An area that rounds to zero has no one input to blame.
+    row("area too small to hold", with({"DiameterText=1e-30"}), Button::Command2,
+        "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "
+        "is zero: too small to hold, it became zero. Check the system temperature, the dish diameter and the antenna "
+        "efficiency.",
+        "", "0.03162277 kelvin");
     return cases;
 }
 

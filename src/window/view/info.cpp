@@ -7,7 +7,8 @@
 
 namespace ardelin::view {
 
-std::optional<InfoAnswer> AnswerInfoOptions(const std::vector<std::string>& arguments, std::string_view frontEndNote) {
+std::optional<InfoAnswer> AnswerInfoOptions(const std::vector<std::string>& arguments, std::string_view frontEndNote,
+                                            bool slashHelp) {
     constexpr std::array<std::string_view, 4> kHelp{"h", "?", "help", "help-all"};
     constexpr std::array<std::string_view, 2> kVersion{"v", "version"};
     auto among = [](std::string_view name, const auto& names) {
@@ -22,6 +23,10 @@ std::optional<InfoAnswer> AnswerInfoOptions(const std::vector<std::string>& argu
         std::string_view a = arguments[i];
         if (a == "--") {
             break;  // what follows is no option
+        }
+        if (slashHelp && a == "/?") {
+            help = true;
+            continue;
         }
         if (a.size() < 2 || a[0] != '-') {
             continue;  // a value or a name: not ours

@@ -19,8 +19,10 @@ struct InfoAnswer {
 // `arguments` (the program's name first; one or two dashes alike, "--" ends
 // the options); nullopt when neither is asked for, and the window opens.
 // `frontEndNote` ends the help's description: what else the front end takes.
+// With `slashHelp`, "/?" asks for help too, as Windows programs take it;
+// every other word that does not start with a dash is no option.
 [[nodiscard]] std::optional<InfoAnswer> AnswerInfoOptions(const std::vector<std::string>& arguments,
-                                                          std::string_view frontEndNote);
+                                                          std::string_view frontEndNote, bool slashHelp = false);
 
 // "Ardelin 1.00\n".
 [[nodiscard]] std::string VersionText();

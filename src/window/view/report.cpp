@@ -2,7 +2,6 @@
 #include "window/view/report.hpp"
 
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 
@@ -116,18 +115,18 @@ StepWords Words(CalcStep step, char separator) {
 }
 
 // A flux in janskies as a person reads it: whole, its thousands set apart
-// by a narrow space, or with an exponent when it is very large.
+// by a narrow space, or with four digits and an exponent when it is very
+// large; a minus sign (U+2212) either way.
 std::string Janskies(double value, char separator) {
+    const std::string sign = value < 0 ? "\u2212" : "";
     if (std::fabs(value) >= 1e9) {
-        char text[32];
-        (void)std::snprintf(text, sizeof text, "%.3E", value);
-        return Decimal(text, separator);
+        return sign + FormatScientific(value, 4, separator);
     }
     std::string digits = std::to_string(std::llround(std::fabs(value)));
     for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
         digits.insert(static_cast<std::size_t>(at), "\u202F");
     }
-    return (value < 0 ? "\u2212" : "") + digits;
+    return sign + digits;
 }
 
 std::string ReadFailure(const CalcError& error, const Form1& form) {

@@ -86,16 +86,46 @@ view::Size ButtonNeeds(HWND button, HDC dc) {
 
 }  // namespace
 
+namespace {
+
+// ole32 and COM on this thread for as long as the object lives. COM is
+// loaded on first need, not with the program: ole32 would otherwise be
+// loaded before every first paint.
+class ComScope {
+public:
+    ComScope() : ole32_(LoadLibraryW(L"ole32.dll")) {
+        const auto initialize = Function<decltype(&CoInitializeEx)>("CoInitializeEx");
+        initialized_ = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    ~ComScope() {
+        if (initialized_) {
+            Function<decltype(&CoUninitialize)>("CoUninitialize")();
+        }
+        if (ole32_ != nullptr) {
+            FreeLibrary(ole32_);
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+    template <typename F>
+    [[nodiscard]] F Function(const char* name) const {
+        return ole32_ == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(ole32_, name)));
+    }
+
+private:
+    HMODULE ole32_;
+    bool initialized_ = false;
+};
+
+}  // namespace
+
 void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
-    // COM is loaded here, on first need, not with the program: ole32 would
-    // otherwise be loaded before every first paint.
-    const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    const auto create = reinterpret_cast<decltype(&CoCreateInstance)>(
-        reinterpret_cast<void*>(GetProcAddress(ole32, "CoCreateInstance")));
+    const ComScope com;
+    const auto create = com.Function<decltype(&CoCreateInstance)>("CoCreateInstance");
     IAccPropServices* services = nullptr;
     if (create == nullptr || FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                            IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-        FreeLibrary(ole32);
         return;
     }
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -109,7 +139,6 @@ void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
         }
     }
     services->Release();
-    FreeLibrary(ole32);
 }
 
 namespace {
@@ -153,32 +182,26 @@ Form1Window::Form1Window(Form1& form) : form_(form) {
         RegisterClassExW(&windowClass);
     }
     // WS_EX_CONTROLPARENT: the dialog manager's Tab walks into the children.
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Ardelin", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (hwnd_ == nullptr) {
+    // WM_NCCREATE hands the handle to hwnd_, which owns it from then on.
+    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Ardelin", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (Handle() == nullptr) {
         throw std::runtime_error("the Ardelin window could not be created");
     }
     CreateControls();
-    form_.SetTextObserver([this](Field f) { ShowModelText(f); });
     ApplyLayout();
+    form_.SetTextObserver([this](Field f) { ShowModelText(f); });  // last: nothing after it can throw
 }
 
-Form1Window::~Form1Window() {
-    form_.SetTextObserver({});
-    if (hwnd_ != nullptr) {
-        DestroyWindow(hwnd_);
-    }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-    if (comInitialized_) {
-        const auto uninitialize = reinterpret_cast<decltype(&CoUninitialize)>(
-            reinterpret_cast<void*>(GetProcAddress(ole32_, "CoUninitialize")));
-        uninitialize();
-    }
-    if (ole32_ != nullptr) {
-        FreeLibrary(ole32_);
-    }
+Form1Window::~Form1Window() { form_.SetTextObserver({}); }
+
+void Form1Window::WindowCloser::operator()(HWND hwnd) const noexcept {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);  // its messages no longer reach the owner
+    DestroyWindow(hwnd);
+}
+
+HFONT Form1Window::Font() const {
+    return font_ ? font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void Form1Window::CreateControls() {
@@ -189,7 +212,7 @@ void Form1Window::CreateControls() {
         HWND control = nullptr;
         if (const Field* field = std::get_if<Field>(&c.which)) {
             control = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(form_.Text(*field)).c_str(),
-                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                       id, instance, nullptr);
             SendMessageW(control, EM_SETLIMITTEXT, kFieldMaxLength, 0);
             SetWindowSubclass(control, FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -197,7 +220,7 @@ void Form1Window::CreateControls() {
         } else {
             const Button button = std::get<Button>(c.which);
             control = CreateWindowExW(0, L"BUTTON", Widen(Info(button).caption).c_str(),
-                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd_, id,
+                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, Handle(), id,
                                       instance, nullptr);
             SetWindowSubclass(control, ButtonProc, 1, reinterpret_cast<DWORD_PTR>(this));
             buttons_[static_cast<std::size_t>(button)] = control;
@@ -219,9 +242,9 @@ void Form1Window::CreateToolTips() {
         return;
     }
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr),
                                nullptr);
-    SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         if (c.toolTip.empty()) {
@@ -231,7 +254,7 @@ void Form1Window::CreateToolTips() {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd_;
+        tool.hwnd = Handle();
         tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
         tool.lpszText = tip.data();  // copied by the tooltip control
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -243,35 +266,32 @@ void Form1Window::AnnotateForScreenReaders() {
         return;
     }
     annotated_ = true;
-    ole32_ = LoadLibraryW(L"ole32.dll");
-    const auto initialize = reinterpret_cast<decltype(&CoInitializeEx)>(
-        reinterpret_cast<void*>(GetProcAddress(ole32_, "CoInitializeEx")));
-    comInitialized_ = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
     SetAccessibleNames(controls_);
 }
 
 void Form1Window::ApplyLayout() {
-    UINT dpi = GetDpiForWindow(hwnd_);
+    UINT dpi = GetDpiForWindow(Handle());
     dpi = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) == FALSE) {
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     }
-    const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    // A font that cannot be made keeps the one before, or the stock font.
+    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> created(CreateFontIndirectW(&metrics.lfMessageFont));
+    const HFONT font = created ? created.get() : Font();
     for (HWND control : controls_) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     if (toolTip_ != nullptr) {
         SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
+    if (created) {
+        font_ = std::move(created);  // the old font goes now that no control uses it
     }
-    font_ = font;
 
-    const HDC dc = GetDC(hwnd_);
-    const HGDIOBJ previous = SelectObject(dc, font_);
+    const HDC dc = GetDC(Handle());
+    const HGDIOBJ previous = SelectObject(dc, font);
     const char widest = view::WidestDigit([dc](char d) { return TextWidth(dc, std::wstring(1, wchar_t(d))); });
     const view::Size editFrame = EditFrame(Control(Field::DiameterText));
     std::array<view::Size, view::kControlCount> needed{};
@@ -282,34 +302,45 @@ void Form1Window::ApplyLayout() {
                         : ButtonNeeds(controls_[i], dc);
     }
     SelectObject(dc, previous);
-    ReleaseDC(hwnd_, dc);
+    ReleaseDC(Handle(), dc);
 
     layout_ = view::LayOut(needed, static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI);
+    constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
     HDWP positions = BeginDeferWindowPos(static_cast<int>(kControls.size()));  // all in one move
     for (std::size_t i = 0; i < kControls.size() && positions != nullptr; ++i) {
         const view::Rect& r = layout_.rects[i];
-        positions = DeferWindowPos(positions, controls_[i], nullptr, r.left, r.top, r.width, r.height,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+        positions = DeferWindowPos(positions, controls_[i], nullptr, r.left, r.top, r.width, r.height, kPlace);
     }
-    if (positions != nullptr) {
-        EndDeferWindowPos(positions);
+    if (positions == nullptr || EndDeferWindowPos(positions) == FALSE) {
+        // The one move failed (and freed its list): place the controls one by one.
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            const view::Rect& r = layout_.rects[i];
+            SetWindowPos(controls_[i], nullptr, r.left, r.top, r.width, r.height, kPlace);
+        }
     }
     RECT frame{0, 0, layout_.client.width, layout_.client.height};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi);
+    SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void Form1Window::Show(int showCommand) {
-    ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
     SetFocus(Control(Field::DiameterText));
 }
 
+void Form1Window::RunUntilClosed() {
+    MSG message{};
+    while (Handle() != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HandleMessage(message);
+    }
+}
+
 void Form1Window::HandleMessage(MSG& message) {
-    if (IsDialogMessageW(hwnd_, &message) == FALSE) {
+    if (IsDialogMessageW(Handle(), &message) == FALSE) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -318,7 +349,7 @@ void Form1Window::HandleMessage(MSG& message) {
 LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
+        self->hwnd_.reset(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -327,7 +358,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
+        (void)self->hwnd_.release();  // destroyed: nothing left to own
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return self->OnMessage(message, wParam, lParam);
@@ -352,7 +383,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             // The focus leaves with the window and comes back where it was.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
+                if (HWND focus = GetFocus(); focus != nullptr && IsChild(Handle(), focus) != FALSE) {
                     lastFocus_ = focus;
                 }
             } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
@@ -361,7 +392,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             ApplyLayout();
             return 0;
@@ -378,12 +409,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // cost a tenth of the time to the first paint.
             CreateToolTips();
             break;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
         default: break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form1Window::FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -464,7 +492,7 @@ void Form1Window::Press(Button button) {
         Report(error);
     } catch (const std::exception& error) {
         // Not a calculation fault; still never let it cross the message loop.
-        MessageBoxW(hwnd_, (L"The calculation stopped unexpectedly: " + Widen(error.what())).c_str(), L"Ardelin",
+        MessageBoxW(Handle(), (L"The calculation stopped unexpectedly: " + Widen(error.what())).c_str(), L"Ardelin",
                     MB_OK | MB_ICONERROR);
     }
 }
@@ -472,7 +500,7 @@ void Form1Window::Press(Button button) {
 void Form1Window::Report(const CalcError& error) {
     const HWND hadFocus = GetFocus();
     const view::Report report = view::ReportOn(error, form_);
-    MessageBoxW(hwnd_, Widen(report.text).c_str(), L"Ardelin", MB_OK | MB_ICONWARNING);
+    MessageBoxW(Handle(), Widen(report.text).c_str(), L"Ardelin", MB_OK | MB_ICONWARNING);
     if (report.focus) {
         // The input to change, selected, so that typing replaces it.
         const HWND edit = Control(*report.focus);

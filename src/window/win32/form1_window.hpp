@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <type_traits>
 
 #include "window/form1.hpp"
 #include "window/view/controls.hpp"
@@ -35,11 +37,17 @@ public:
     // Shows the window with the focus in DiameterText, its prompt selected.
     void Show(int showCommand);
 
-    [[nodiscard]] HWND Handle() const { return hwnd_; }
+    // The program's loop, until this window is closed; other windows of the
+    // thread closing leave it running.
+    void RunUntilClosed();
+
+    // nullptr once the window is closed.
+    [[nodiscard]] HWND Handle() const { return hwnd_.get(); }
     [[nodiscard]] HWND Control(Field field) const { return fields_[static_cast<std::size_t>(field)]; }
     [[nodiscard]] HWND Control(Button button) const { return buttons_[static_cast<std::size_t>(button)]; }
     [[nodiscard]] const view::Layout& Layout() const { return layout_; }
-    [[nodiscard]] HFONT Font() const { return font_; }
+    // The system's message font, or the stock GUI font where it could not be made.
+    [[nodiscard]] HFONT Font() const;
 
     // Names every control for screen readers, once: at start when a screen
     // reader runs, else at the first accessibility request (WM_GETOBJECT).
@@ -51,8 +59,16 @@ public:
     void HandleMessage(MSG& message);
 
 private:
+    // Destroys the window without calling back into its half-gone owner.
+    struct WindowCloser {
+        void operator()(HWND hwnd) const noexcept;
+    };
+    struct FontDeleter {
+        void operator()(HFONT font) const noexcept { DeleteObject(font); }
+    };
+
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    static LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -69,14 +85,14 @@ private:
     [[nodiscard]] bool HoldsPrompt(HWND edit) const;
 
     Form1& form_;
-    HWND hwnd_ = nullptr;
-    HWND toolTip_ = nullptr;
-    HFONT font_ = nullptr;
+    // Owned, so that a constructor that throws leaves no window behind; the
+    // window goes before the font its controls use.
+    std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font_;
+    std::unique_ptr<std::remove_pointer_t<HWND>, WindowCloser> hwnd_;
+    HWND toolTip_ = nullptr;  // a child of the window, destroyed with it
     HWND lastFocus_ = nullptr;
     bool takingText_ = false;  // the model is taking a control's text: no echo back
     bool annotated_ = false;
-    bool comInitialized_ = false;
-    HMODULE ole32_ = nullptr;  // loaded for the screen readers' names only
     std::array<HWND, kFieldCount> fields_{};
     std::array<HWND, kButtonCount> buttons_{};
     std::array<HWND, view::kControlCount> controls_{};  // in tab order
@@ -84,8 +100,8 @@ private:
 };
 
 // Sets each control's accessible name (and its tooltip as description) with
-// Windows' annotation service, which needs COM on this thread; a system
-// without the service leaves them unset.
+// Windows' annotation service, setting COM up on this thread for the call
+// and tearing it down after; a system without the service leaves them unset.
 void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls);
 
 // Selects an edit control's whole text with the caret at its start, so that

@@ -11,8 +11,9 @@
 #include "window/win32/form1_window.hpp"
 #include "window/win32/platform.hpp"
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the system's header names them otherwise
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int showCommand) {
-    if (const auto answer = ardelin::view::AnswerInfoOptions(ardelin::win32::Arguments(), "")) {
+    if (const auto answer = ardelin::view::AnswerInfoOptions(ardelin::win32::Arguments(), "", /*slashHelp=*/true)) {
         ardelin::win32::WriteToConsole(answer->text);
         return answer->exitCode;
     }
@@ -24,9 +25,6 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     ardelin::BindCalculations(form);
     ardelin::win32::Form1Window window(form);
     window.Show(showCommand);
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        window.HandleMessage(message);
-    }
-    return static_cast<int>(message.wParam);
+    window.RunUntilClosed();
+    return 0;
 }
