@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "calc/handlers.hpp"
 #include "report_cases.hpp"
 #include "window/form1.hpp"
+#include "window/view/press.hpp"
 #include "window/view/report.hpp"
 
 namespace ardelin::view {
@@ -48,6 +50,35 @@ INSTANTIATE_TEST_SUITE_P(Failures, ReportTest, ::testing::ValuesIn(test::ReportC
     for (const char ch : info.param.name) name += std::isalnum(static_cast<unsigned char>(ch)) != 0 ? ch : '_';
     return name;
 });
+
+// What every front end shows after a press: nothing, a calculation's report,
+// or for any other exception a report of its own that names no field.
+TEST(Press, ReportsOnlyWhatFailed) {
+    Form1 form;
+    BindCalculations(form);
+    form.SetText(Field::FreqText, "1420");
+    EXPECT_FALSE(Press(form, Button::Command3).has_value());
+    EXPECT_EQ(form.Text(Field::WavelengthText), "0.2112676");
+
+    const std::optional<Report> failed = Press(form, Button::Command2);
+    ASSERT_TRUE(failed.has_value());
+    EXPECT_FALSE(failed->unexpected);
+    EXPECT_EQ(failed->focus, Field::SysTempText);
+
+    form.Bind(Button::Command1, [](Form1&) { throw std::length_error("out of room"); });
+    const std::optional<Report> broke = Press(form, Button::Command1);
+    ASSERT_TRUE(broke.has_value());
+    EXPECT_EQ(broke->text, "The calculation stopped unexpectedly: out of room");
+    EXPECT_TRUE(broke->unexpected);
+    EXPECT_FALSE(broke->focus.has_value());
+}
+
+TEST(Press, PromptOnlyWhileTheTextIsExactlyThePrompt) {
+    EXPECT_TRUE(HoldsPrompt(Field::DiameterText, "Diameter of dish (m)"));
+    EXPECT_FALSE(HoldsPrompt(Field::DiameterText, "Diameter of dish (m) "));
+    EXPECT_FALSE(HoldsPrompt(Field::DiameterText, "Wavelength (m)"));
+    EXPECT_FALSE(HoldsPrompt(Field::BeamwidthText, ""));  // a result field has no prompt
+}
 
 }  // namespace
 }  // namespace ardelin::view

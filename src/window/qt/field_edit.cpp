@@ -21,7 +21,7 @@ constexpr int kCursorWidth = 1;
 
 }  // namespace
 
-FieldEdit::FieldEdit(QString prompt, QWidget* parent) : QLineEdit(parent), prompt_(std::move(prompt)) {}
+FieldEdit::FieldEdit(Field field, QWidget* parent) : QLineEdit(parent), field_(field) {}
 
 void FieldEdit::SelectFromStart() {
     const auto length = static_cast<int>(text().size());

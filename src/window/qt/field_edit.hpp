@@ -6,12 +6,14 @@
 #include <QLineEdit>
 #include <QStringList>
 
+#include "window/form1.hpp"
+#include "window/view/press.hpp"
+
 namespace ardelin {
 
 class FieldEdit : public QLineEdit {
 public:
-    // `prompt` is the field's initial text; empty for a result field.
-    FieldEdit(QString prompt, QWidget* parent);
+    FieldEdit(Field field, QWidget* parent);
 
     // Selects the whole text with the cursor at its start: the field shows
     // its beginning, and the first key typed replaces the text.
@@ -28,9 +30,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    [[nodiscard]] bool HoldsPrompt() const { return !prompt_.isEmpty() && text() == prompt_; }
+    [[nodiscard]] bool HoldsPrompt() const { return view::HoldsPrompt(field_, text().toStdString()); }
 
-    QString prompt_;
+    Field field_;
     bool selectOnPress_ = false;  // the press that brought the focus selects the prompt
 };
 

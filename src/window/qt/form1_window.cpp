@@ -12,26 +12,21 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "calc/calc_error.hpp"
 #include "window/view/info.hpp"
 #include "window/view/layout.hpp"
+#include "window/view/press.hpp"
 #include "window/view/report.hpp"
 
 namespace ardelin {
 namespace {
 
 using view::kControls;
-
-// Qt cuts whatever goes beyond a line edit's maximum length, which could turn
-// a long pasted number into another one; keep any realistic paste whole.
-constexpr int kFieldMaxLength = 1 << 24;
 
 QString FromView(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -66,16 +61,16 @@ QIcon AppIcon() {
 char DecimalSeparatorOf(const QLocale& locale) { return view::DecimalSeparatorFrom(locale.decimalPoint().toStdString()); }
 
 Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
-    setWindowTitle(QStringLiteral("Ardelin"));
+    setWindowTitle(FromView(view::kTitle));
 
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         QWidget* widget = nullptr;
         if (const Field* field = std::get_if<Field>(&c.which)) {
-            auto* edit = new FieldEdit(FromView(Info(*field).initialText), this);
+            auto* edit = new FieldEdit(*field, this);
             edit->setObjectName(FromView(Info(*field).name));
-            edit->setMaxLength(kFieldMaxLength);
+            edit->setMaxLength(static_cast<int>(view::kFieldMaxLength));
             edit->setAccessibleName(FromView(c.accessibleName));
             edits_[static_cast<std::size_t>(*field)] = edit;
             connect(edit, &QLineEdit::textChanged, this, [this, f = *field](const QString& text) {
@@ -159,21 +154,20 @@ void Form1Window::ShowModelText(Field field) {
 }
 
 void Form1Window::Press(Button button) {
-    try {
-        form_.Press(button);
-    } catch (const CalcError& error) {
-        Report(error);
-    } catch (const std::exception& error) {
-        // Not a calculation fault; still never let it cross the event loop.
-        QMessageBox::critical(this, QStringLiteral("Ardelin"),
-                              tr("The calculation stopped unexpectedly: %1").arg(QString::fromUtf8(error.what())));
+    if (const std::optional<view::Report> report = view::Press(form_, button)) {
+        Report(*report);
     }
 }
 
-void Form1Window::Report(const CalcError& error) {
+void Form1Window::Report(const view::Report& report) {
     const QPointer<QWidget> hadFocus = focusWidget();
-    const view::Report report = view::ReportOn(error, form_);
-    QMessageBox::warning(this, QStringLiteral("Ardelin"), QString::fromStdString(report.text));
+    const QString title = FromView(view::kTitle);
+    const QString text = QString::fromStdString(report.text);
+    if (report.unexpected) {
+        QMessageBox::critical(this, title, text);
+    } else {
+        QMessageBox::warning(this, title, text);
+    }
     if (const std::optional<Field> field = report.focus) {
         // The input to change, selected, so that typing replaces it.
         FieldEdit* edit = Edit(*field);

@@ -49,7 +49,8 @@ protected:
 
 private:
     void Press(Button button);
-    void Report(const CalcError& error);
+    // Shows a press's report, then sends the focus to the field to change.
+    void Report(const view::Report& report);
     void ShowModelText(Field field);
     // Chooses the scale for the current font and style and places every control.
     void ApplyLayout();

@@ -17,6 +17,7 @@ namespace view {
 struct Report {
     std::string text;            // kind first, then what failed, why, and what to change
     std::optional<Field> focus;  // the input to change, selected; nullopt: where the focus was
+    bool unexpected = false;     // no calculation fault but a failure of the program: an error, not a warning
 };
 
 // `form` is the form as the failed press left it. Every number in the text

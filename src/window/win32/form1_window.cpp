@@ -6,14 +6,13 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "calc/calc_error.hpp"
+#include "window/view/press.hpp"
 #include "window/view/report.hpp"
 #include "window/win32/text.hpp"
 
@@ -24,9 +23,6 @@ using view::kControls;
 
 constexpr wchar_t kClassName[] = L"ArdelinForm1";
 constexpr UINT_PTR kFieldSubclass = 1;
-// The EDIT keeps 30,000 characters unless told otherwise, and cuts a longer
-// paste, which could turn one number into another: take any realistic paste.
-constexpr WPARAM kFieldMaxLength = 0x7FFFFFFE;
 
 std::wstring ControlText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -183,7 +179,7 @@ Form1Window::Form1Window(Form1& form) : form_(form) {
     }
     // WS_EX_CONTROLPARENT: the dialog manager's Tab walks into the children.
     // WM_NCCREATE hands the handle to hwnd_, which owns it from then on.
-    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"Ardelin", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, Widen(view::kTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (Handle() == nullptr) {
         throw std::runtime_error("the Ardelin window could not be created");
@@ -214,7 +210,7 @@ void Form1Window::CreateControls() {
             control = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(form_.Text(*field)).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                       id, instance, nullptr);
-            SendMessageW(control, EM_SETLIMITTEXT, kFieldMaxLength, 0);
+            SendMessageW(control, EM_SETLIMITTEXT, view::kFieldMaxLength, 0);  // else 30,000
             SetWindowSubclass(control, FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
             fields_[static_cast<std::size_t>(*field)] = control;
         } else {
@@ -466,7 +462,7 @@ bool Form1Window::HoldsPrompt(HWND edit) const {
         return false;
     }
     const Field* field = std::get_if<Field>(&kControls[static_cast<std::size_t>(id)].which);
-    return field != nullptr && !Info(*field).initialText.empty() && form_.Text(*field) == Info(*field).initialText;
+    return field != nullptr && view::HoldsPrompt(*field, form_.Text(*field));
 }
 
 void Form1Window::TakeControlText(Field field) {
@@ -486,21 +482,15 @@ void Form1Window::ShowModelText(Field field) {
 }
 
 void Form1Window::Press(Button button) {
-    try {
-        form_.Press(button);
-    } catch (const CalcError& error) {
-        Report(error);
-    } catch (const std::exception& error) {
-        // Not a calculation fault; still never let it cross the message loop.
-        MessageBoxW(Handle(), (L"The calculation stopped unexpectedly: " + Widen(error.what())).c_str(), L"Ardelin",
-                    MB_OK | MB_ICONERROR);
+    if (const std::optional<view::Report> report = view::Press(form_, button)) {
+        Report(*report);
     }
 }
 
-void Form1Window::Report(const CalcError& error) {
+void Form1Window::Report(const view::Report& report) {
     const HWND hadFocus = GetFocus();
-    const view::Report report = view::ReportOn(error, form_);
-    MessageBoxW(Handle(), Widen(report.text).c_str(), L"Ardelin", MB_OK | MB_ICONWARNING);
+    MessageBoxW(Handle(), Widen(report.text).c_str(), Widen(view::kTitle).c_str(),
+                MB_OK | (report.unexpected ? MB_ICONERROR : MB_ICONWARNING));
     if (report.focus) {
         // The input to change, selected, so that typing replaces it.
         const HWND edit = Control(*report.focus);

@@ -18,7 +18,9 @@
 
 namespace ardelin {
 
-class CalcError;
+namespace view {
+struct Report;
+}
 
 namespace win32 {
 
@@ -79,7 +81,8 @@ private:
     // which every text fits whole, and every control placed.
     void ApplyLayout();
     void Press(Button button);
-    void Report(const CalcError& error);
+    // Shows a press's report, then sends the focus to the field to change.
+    void Report(const view::Report& report);
     void ShowModelText(Field field);
     void TakeControlText(Field field);
     [[nodiscard]] bool HoldsPrompt(HWND edit) const;
