@@ -4,13 +4,16 @@
 #   src/window/*.?pp       the form model
 #   src/calc/              the calculations
 #   src/window/view/       the window's description, no toolkit
-#   src/window/qt/, src/window/win32/   the front ends, each its toolkit only
+#   src/window/qt/, src/window/win32/, src/window/web/   the front ends, each its toolkit only
 # Usage: cmake -DSOURCE_DIR=<project root> -P check_layers.cmake
-set(model_forbids "\"calc/" "\"window/view/" "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
-set(calc_forbids "\"window/view/" "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
-set(view_forbids "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
-set(qt_forbids "\"window/win32/" "<windows.h>" "<commctrl.h>")
-set(win32_forbids "\"window/qt/" "<Q")
+set(front_ends "\"window/qt/" "\"window/win32/" "\"window/web/")
+set(toolkits "<Q" "<windows.h>" "<commctrl.h>" "<emscripten")
+set(model_forbids "\"calc/" "\"window/view/" ${front_ends} ${toolkits})
+set(calc_forbids "\"window/view/" ${front_ends} ${toolkits})
+set(view_forbids ${front_ends} ${toolkits})
+set(qt_forbids "\"window/win32/" "\"window/web/" "<windows.h>" "<commctrl.h>" "<emscripten")
+set(win32_forbids "\"window/qt/" "\"window/web/" "<Q" "<emscripten")
+set(web_forbids "\"window/qt/" "\"window/win32/" "<Q" "<windows.h>" "<commctrl.h>")
 
 set(problems "")
 file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.hpp)
@@ -20,7 +23,7 @@ foreach(source ${sources})
         set(layer model)
     elseif(path MATCHES "^calc/")
         set(layer calc)
-    elseif(path MATCHES "^window/(view|qt|win32)/")
+    elseif(path MATCHES "^window/(view|qt|win32|web)/")
         set(layer ${CMAKE_MATCH_1})
     else()
         list(APPEND problems "src/${path}: in no layer")

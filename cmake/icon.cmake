@@ -15,16 +15,25 @@ if(CMAKE_CROSSCOMPILING)
     ExternalProject_Add(icon_tools
         SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools/icon
         BINARY_DIR ${native}
-        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=c++
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=c++ -DARDELIN_ICON_PNG=${EMSCRIPTEN}
         INSTALL_COMMAND ""
-        BUILD_BYPRODUCTS ${native}/make_icon)
+        BUILD_BYPRODUCTS ${native}/make_icon ${native}/icon_png)
     set(make_icon ${native}/make_icon)
     set(make_icon_depends icon_tools ${native}/make_icon)
+    if(EMSCRIPTEN)
+        # The web page's icons need the PNG writer, with the machine's Qt.
+        set(icon_png ${native}/icon_png)
+        set(icon_png_depends icon_tools ${native}/icon_png)
+    endif()
 else()
     set(ARDELIN_ICON_PNG ${ARDELIN_WINDOW})
     add_subdirectory(tools/icon)
     set(make_icon make_icon)
     set(make_icon_depends make_icon)
+    if(TARGET icon_png)
+        set(icon_png icon_png)
+        set(icon_png_depends icon_png)
+    endif()
 endif()
 
 add_custom_command(OUTPUT ${ARDELIN_ICON} ${ARDELIN_ICON_SVG}
@@ -34,7 +43,7 @@ add_custom_command(OUTPUT ${ARDELIN_ICON} ${ARDELIN_ICON_SVG}
                    COMMENT "Drawing the Ardelin icon")
 add_custom_target(ardelin_icon DEPENDS ${ARDELIN_ICON} ${ARDELIN_ICON_SVG})
 
-if(TARGET icon_png)
+if(TARGET icon_png AND NOT CMAKE_CROSSCOMPILING)
     list(TRANSFORM ARDELIN_ICON_PNG_SIZES PREPEND ${ARDELIN_ICON_PNG_DIR}/ OUTPUT_VARIABLE pngs)
     list(TRANSFORM pngs APPEND .png)
     add_custom_command(OUTPUT ${pngs}

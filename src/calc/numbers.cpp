@@ -15,6 +15,7 @@
 #if !defined(__cpp_lib_to_chars) || defined(ARDELIN_PORTABLE_NUMBER_TEXT)
 #define ARDELIN_NUMBER_TEXT_LIBRARIES 1
 #define FMT_HEADER_ONLY
+#define FMT_STATIC_THOUSANDS_SEPARATOR ','  // {fmt} without std::locale, which would weigh on the module
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 #endif

@@ -2,13 +2,16 @@
 // Writes the PNG images of the program's icon for the desktop's icon theme
 // and the window: 16 and 32 pixels taken from the icon file (its 256-colour
 // images), 48, 64, 128 and 256 pixels rendered in full colour from the same
-// description of the picture. Usage: icon_png ICON.ico OUTDIR (writes OUTDIR/SIZE.png)
+// description of the picture. Usage: icon_png ICON.ico OUTDIR (writes OUTDIR/SIZE.png);
+// icon_png ICON.ico OUTDIR SIZE... writes only those sizes, in full colour
+// (the web page's 192 and 512 pixels).
 #include <QDir>
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
 #include <cstdio>
+#include <cstdlib>
 
 #include "icon_scene.hpp"
 
@@ -41,11 +44,19 @@ QImage Rendered(int size) {
 
 int main(int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);  // for the image format plugins
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: icon_png ICON.ico OUTDIR\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: icon_png ICON.ico OUTDIR [SIZE...]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (argc > 3) {
+        bool ok = true;
+        for (int i = 3; i < argc; ++i) {
+            const int size = std::atoi(argv[i]);
+            ok = ok && size > 0 && Rendered(size).save(out.filePath(QStringLiteral("%1.png").arg(size)), "PNG");
+        }
+        return ok ? 0 : 1;
+    }
     // Of each size in the icon file, the image with the most colours: the 256-colour one.
     QImage best16;
     QImage best32;

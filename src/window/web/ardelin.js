@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Ardelin page: builds the form from the window's description in the
+// WebAssembly module, measures what each control needs in the page's font,
+// places every control by the one scale rule, and hands presses to the
+// module. The form model in the module holds every field's text; the inputs
+// show it. Texts are only ever set as values or text nodes, never as markup.
+"use strict";
+
+(async () => {
+    const core = await createArdelin();
+    const form = document.getElementById("form1");
+    const dialog = document.getElementById("report");
+    const reportText = document.getElementById("report-text");
+    const controls = core.controls();
+
+    // The browser's language decides the decimal separator, both ways.
+    const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+                          .find((part) => part.type === "decimal").value;
+    const model = new core.Form(separator);
+
+    // Each control in tab order, unsized until measured.
+    const elements = controls.map((c) => {
+        let element;
+        if (c.kind === "field") {
+            element = document.createElement("input");
+            element.type = "text";
+            element.value = c.text;
+            element.maxLength = core.fieldMaxLength;
+            element.spellcheck = false;
+            element.autocapitalize = "off";
+        } else {
+            // "&Beam Width": the letter after '&' is the access key, underlined.
+            element = document.createElement("button");
+            element.type = "button";
+            const at = c.text.indexOf("&");
+            const key = document.createElement("u");
+            key.textContent = c.text.charAt(at + 1);
+            element.append(c.text.slice(0, at), key, c.text.slice(at + 2));
+            element.accessKey = key.textContent.toLowerCase();
+        }
+        element.id = c.name;
+        element.setAttribute("aria-label", c.accessibleName);
+        if (c.toolTip !== "") {
+            element.title = c.toolTip;
+        }
+        form.append(element);
+        return element;
+    });
+    const fieldIndices = controls.flatMap((c, i) => (c.kind === "field" ? [i] : []));
+
+    // What each control needs, in CSS pixels: a button its caption as the
+    // browser sizes it, a field its widest text in its own font inside its
+    // own padding and borders, with room for the caret.
+    function needs() {
+        const canvas = document.createElement("canvas").getContext("2d");
+        const style = getComputedStyle(elements[fieldIndices[0]]);
+        canvas.font = style.font;
+        const width = (text) => canvas.measureText(text).width;
+        const digits = Array.from("0123456789", width);
+        const widest = core.widestDigit(digits);
+        const frame = ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
+                          .reduce((sum, side) => sum + parseFloat(style[side]), 0);
+        const caret = 2;
+        return elements.map((element, i) => {
+            const natural = element.getBoundingClientRect();
+            if (controls[i].kind !== "field") {
+                return {width: Math.ceil(natural.width), height: Math.ceil(natural.height)};
+            }
+            const texts = core.textsToShow(i, separator, widest);
+            const text = texts.reduce((max, t) => Math.max(max, width(t)), 0);
+            return {width: Math.ceil(text + frame) + caret, height: Math.ceil(natural.height)};
+        });
+    }
+
+    const layout = core.layOut(needs());
+    layout.rects.forEach((r, i) => {
+        Object.assign(elements[i].style,
+                      {left: `${r.left}px`, top: `${r.top}px`, width: `${r.width}px`, height: `${r.height}px`});
+    });
+    Object.assign(form.style, {width: `${layout.client.width}px`, height: `${layout.client.height}px`});
+    document.getElementById("about").style.marginLeft = `${layout.rects[0].left}px`;  // under the left column
+    form.dataset.scale = String(layout.scale);
+
+    // On a screen narrower than the form, the whole form shrinks to fit its
+    // width; nothing moves within it, and pinch zoom still works.
+    function fit() {
+        const room = form.parentElement.clientWidth -
+                     parseFloat(getComputedStyle(form.parentElement).paddingLeft) * 2;
+        const factor = Math.min(1, room / layout.client.width);
+        form.style.transform = factor < 1 ? `scale(${factor})` : "";
+        form.style.marginBottom = `${(factor - 1) * layout.client.height}px`;
+    }
+    fit();
+    addEventListener("resize", fit);
+
+    // A text shows from its start: selected with the caret at the start, or
+    // with the caret there alone.
+    function selectFromStart(input) {
+        input.setSelectionRange(0, input.value.length, "backward");
+        input.scrollLeft = 0;
+    }
+    const holdsPrompt = (i) => core.holdsPrompt(i, elements[i].value);
+
+    let byKeyboard = false;
+    addEventListener("keydown", () => { byKeyboard = true; }, true);
+    addEventListener("pointerdown", () => { byKeyboard = false; }, true);
+    for (const i of fieldIndices) {
+        const input = elements[i];
+        // Tab selects the whole text from its start; a prompt gives way
+        // however the focus comes, so that the first key typed replaces it.
+        input.addEventListener("focus", () => {
+            if (byKeyboard || holdsPrompt(i)) {
+                selectFromStart(input);
+            }
+        });
+        // The click that brings the focus into a prompt selects it.
+        input.addEventListener("mousedown", (event) => {
+            if (document.activeElement !== input && event.button === 0 && holdsPrompt(i)) {
+                event.preventDefault();
+                input.focus();
+                selectFromStart(input);
+            }
+        });
+        input.addEventListener("blur", () => {
+            input.setSelectionRange(0, 0);
+            input.scrollLeft = 0;
+        });
+    }
+
+    // Enter and Escape press nothing, and the form is never submitted.
+    form.addEventListener("submit", (event) => event.preventDefault());
+    form.addEventListener("keydown", (event) => {
+        if (event.key === "Enter") {
+            event.preventDefault();
+        }
+    });
+
+    // The model takes each field's text as well-formed UTF-16: a lone
+    // surrogate reaches it as U+FFFD, while the field keeps what was typed.
+    const wellFormed = (s) => (s.toWellFormed ? s.toWellFormed() : s);
+
+    function press(i) {
+        const sent = new Map();
+        for (const f of fieldIndices) {
+            const text = wellFormed(elements[f].value);
+            sent.set(f, text);
+            model.setText(f, text);
+        }
+        const hadFocus = document.activeElement;
+        const report = model.press(i);
+        for (const f of fieldIndices) {
+            const text = model.text(f);
+            if (text !== sent.get(f)) {
+                elements[f].value = text;
+                elements[f].setSelectionRange(0, 0);
+                elements[f].scrollLeft = 0;
+            }
+        }
+        if (report !== null) {
+            showReport(report, hadFocus);
+        }
+    }
+    controls.forEach((c, i) => {
+        if (c.kind === "button") {
+            elements[i].addEventListener("click", () => press(i));
+        }
+    });
+
+    // A report: modal, labelled with the title; once closed (OK or Escape),
+    // the focus goes to the field to change, selected, or back where it was.
+    document.getElementById("report-title").textContent = core.title;
+    document.getElementById("report-ok").addEventListener("click", () => dialog.close());
+    // Escape closes the report the same way as OK.
+    dialog.addEventListener("cancel", (event) => {
+        event.preventDefault();
+        dialog.close();
+    });
+    function showReport(report, hadFocus) {
+        reportText.textContent = report.text;
+        dialog.addEventListener("close", () => {
+            if (report.focus >= 0) {
+                elements[report.focus].focus();
+                selectFromStart(elements[report.focus]);
+            } else if (hadFocus instanceof HTMLElement) {
+                hadFocus.focus();
+            }
+        }, {once: true});
+        dialog.showModal();
+    }
+
+    document.getElementById("version").textContent = core.version();
+    const first = elements[0];
+    first.focus();
+    selectFromStart(first);
+    document.documentElement.dataset.ready = "true";
+    performance.mark("ardelin-ready");
+
+    if ("serviceWorker" in navigator) {
+        navigator.serviceWorker.register("sw.js");
+    }
+})();

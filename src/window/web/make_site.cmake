@@ -1,0 +1,30 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Lays out the web page's site in SITE: the page's own files from WEB_DIR,
+# the module (CORE_JS, CORE_WASM), the icons, the licence and the source
+# archive; then the service worker, whose cache name carries the version and
+# a digest of every file it keeps.
+# Usage: cmake -DSITE=... -DWEB_DIR=... -DCORE_JS=... -DCORE_WASM=... -DICONS="a;b"
+#              -DLICENSE=... -DSOURCE_ARCHIVE=... -DVERSION=... -P make_site.cmake
+file(MAKE_DIRECTORY ${SITE})
+file(COPY ${WEB_DIR}/ardelin.js ${WEB_DIR}/ardelin.css ${CORE_JS} ${CORE_WASM} ${ICONS} ${SOURCE_ARCHIVE}
+     DESTINATION ${SITE})
+file(COPY_FILE ${LICENSE} ${SITE}/LICENSE.txt)
+
+# Everything the page needs offline; the source archive is only a link.
+set(cached index.html ardelin.css ardelin.js ardelin-core.js ardelin-core.wasm manifest.webmanifest ardelin.ico
+    icon-192.png icon-512.png LICENSE.txt)
+set(digest_input "")
+set(quoted "\"./\"")
+foreach(name ${cached})
+    if(NOT EXISTS ${SITE}/${name})
+        message(FATAL_ERROR "the site lacks ${name}")
+    endif()
+    file(SHA256 ${SITE}/${name} sum)
+    string(APPEND digest_input "${name} ${sum}\n")
+    string(APPEND quoted ", \"${name}\"")
+endforeach()
+string(SHA256 digest "${digest_input}")
+string(SUBSTRING ${digest} 0 12 digest)
+set(CACHE_NAME "ardelin-${VERSION}-${digest}")
+set(CACHED_FILES ${quoted})
+configure_file(${WEB_DIR}/sw.js.in ${SITE}/sw.js @ONLY)
