@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -54,7 +55,7 @@ std::string Input(std::mt19937_64& random) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[]) try {
     const long forms = argc > 1 ? std::atol(argv[1]) : 100000;
     std::mt19937_64 random(20261209);
     for (long n = 0; n < forms; ++n) {
@@ -92,4 +93,7 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", ardelin::FormatScientific(x, 4, '.').c_str());
     }
     return 0;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
 }

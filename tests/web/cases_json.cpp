@@ -3,6 +3,7 @@
 // ends' tests: the control table in twips and the failed presses with their
 // reports (report_cases.hpp).
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,7 @@ std::string Quoted(std::string_view s) {
 
 }  // namespace
 
-int main() {
+int main() try {
     using namespace ardelin;
     std::string json = "{\"controls\": [";
     for (const view::Control& c : view::kControls) {
@@ -56,4 +57,7 @@ int main() {
     json += "]}\n";
     std::fputs(json.c_str(), stdout);
     return 0;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
 }

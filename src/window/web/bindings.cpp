@@ -89,6 +89,7 @@ val LayOut(const val& needs) {
 
 // The digit of greatest advance among ten widths, '0' first.
 std::string WidestDigit(const val& widths) {
+    // NOLINTNEXTLINE(modernize-return-braced-init-list): braces would make the two chars {1, digit}
     return std::string(1, view::WidestDigit([&widths](char d) { return widths[d - '0'].as<double>(); }));
 }
 
