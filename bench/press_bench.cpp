@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/handlers.hpp"
+#include "valid_inputs.hpp"
 #include "window/form1.hpp"
 
 namespace {
@@ -15,14 +16,7 @@ using ardelin::Form1;
 void Press(benchmark::State& state, Button button) {
     Form1 form;
     BindCalculations(form);
-    form.SetText(Field::WavelengthText, "0.2112676");
-    form.SetText(Field::DiameterText, "25");
-    form.SetText(Field::SysTempText, "100");
-    form.SetText(Field::BandwidthText, "4000");
-    form.SetText(Field::TimeConstText, "1");
-    form.SetText(Field::AEfficiencyText, "50");
-    form.SetText(Field::SysEfficiencyText, "10");
-    form.SetText(Field::FreqText, "1420");
+    ardelin::bench::FillValidInputs(form);
     for (auto _ : state) {
         form.Press(button);
         benchmark::DoNotOptimize(form.Text(Field::BeamwidthText).data());

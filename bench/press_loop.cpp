@@ -9,22 +9,15 @@
 #include <cstdlib>
 
 #include "calc/handlers.hpp"
+#include "valid_inputs.hpp"
 #include "window/form1.hpp"
 
 int main(int argc, char* argv[]) {
     using ardelin::Button;
-    using ardelin::Field;
     const long presses = argc > 1 ? std::atol(argv[1]) : 200000;
     ardelin::Form1 form;
     ardelin::BindCalculations(form);
-    form.SetText(Field::WavelengthText, "0.2112676");
-    form.SetText(Field::DiameterText, "25");
-    form.SetText(Field::SysTempText, "100");
-    form.SetText(Field::BandwidthText, "4000");
-    form.SetText(Field::TimeConstText, "1");
-    form.SetText(Field::AEfficiencyText, "50");
-    form.SetText(Field::SysEfficiencyText, "10");
-    form.SetText(Field::FreqText, "1420");
+    ardelin::bench::FillValidInputs(form);
     const struct {
         const char* name;
         Button button;
