@@ -279,6 +279,23 @@ class Page(unittest.TestCase):
                                          "uploadThroughput": -1})
         errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+        # Installable: the manifest, its icons and the service worker as Chromium judges them.
+        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+
+    def test_narrow_screen_fits_and_zooms(self):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+        try:
+            open_page(self.driver)
+            right, width = self.driver.execute_script(
+                "return [document.getElementById('form1').getBoundingClientRect().right, "
+                "document.documentElement.clientWidth]")
+            self.assertLessEqual(right, width)
+            viewport = self.driver.find_element(By.CSS_SELECTOR, "meta[name=viewport]").get_attribute("content")
+            self.assertNotIn("user-scalable", viewport)
+            self.assertNotIn("maximum-scale", viewport)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_megabyte_paste_and_lone_surrogate(self):
         cases = [("x" * (1 << 20), None), ("0." + "0" * 40000 + "3e40001", "100"), ("14\ud800" "20", None)]
