@@ -9,20 +9,21 @@ Usage: web_test.py SITE NODE... CASES_JS  (the site folder, and the program
 that prints the shared tables, run under Node)."""
 import json
 import math
+import os
 import subprocess
 import sys
 import threading
 import time
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-sys.path.insert(0, __file__.rsplit("/", 1)[0])
-import serve  # noqa: E402  (beside this file)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "web"))
+import chromium  # noqa: E402
+import serve  # noqa: E402
+from chromium import browser  # noqa: E402
 
 TABLES = {}
 CONTROLS = []
@@ -35,25 +36,8 @@ def start_server(site):
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
 
-def browser(font_size=16, scale_factor=1, window="1000,900"):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                     f"--window-size={window}", f"--force-device-scale-factor={scale_factor}"):
-        options.add_argument(argument)
-    options.add_experimental_option("prefs", {"webkit": {"webprefs": {"default_font_size": font_size}}})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def open_page(driver, address=None):
-    driver.get(address or ADDRESS)
-    for _ in range(100):
-        if driver.execute_script("return document.documentElement.dataset.ready === 'true'"):
-            return
-        time.sleep(0.05)
-    raise AssertionError("the page never became ready")
+    chromium.open_page(driver, address or ADDRESS)
 
 
 def round_half_away(x):

@@ -10,7 +10,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 import serve
-from web_test import browser, open_page
+from chromium import browser, open_page
 
 
 def main(site, png):
