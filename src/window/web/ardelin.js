@@ -82,13 +82,13 @@
     form.dataset.scale = String(layout.scale);
 
     // On a screen narrower than the form, the whole form shrinks to fit its
-    // width; nothing moves within it, and pinch zoom still works.
+    // width (CSS zoom, which lays the controls out anew, crisply); nothing
+    // moves within it, and pinch zoom still works.
     function fit() {
         const room = form.parentElement.clientWidth -
                      parseFloat(getComputedStyle(form.parentElement).paddingLeft) * 2;
         const factor = Math.min(1, room / layout.client.width);
-        form.style.transform = factor < 1 ? `scale(${factor})` : "";
-        form.style.marginBottom = `${(factor - 1) * layout.client.height}px`;
+        form.style.zoom = factor < 1 ? String(factor) : "";
     }
     fit();
     addEventListener("resize", fit);
