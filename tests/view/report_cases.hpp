@@ -153,8 +153,6 @@ inline std::vector<ReportCase> ReportCases() {
                                "bandwidth or a longer time constant.";
     row("flux of 1e9 Jy or more", with({"SysTempText=1e30"}), Button::Command2,
         "Overflow: the flux, 2.818E+31" + beyond, "DiameterText", "3.162278E+26 kelvin");
-    row("flux of 1e9 Jy or more, comma locale", with({"SysTempText=1e30"}), Button::Command2,
-        "Overflow: the flux, 2,818E+31" + beyond, "DiameterText", "3,162278E+26 kelvin", ',');
     row("tiny dish, comma locale", with({"DiameterText=0,0005"}), Button::Command2,
         "Overflow: the flux, 4,509E+10" + beyond, "DiameterText", "0,03162277 kelvin", ',');
     row("large negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=0.0001"}),

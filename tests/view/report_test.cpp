@@ -73,12 +73,5 @@ TEST(Press, ReportsOnlyWhatFailed) {
     EXPECT_FALSE(broke->focus.has_value());
 }
 
-TEST(Press, PromptOnlyWhileTheTextIsExactlyThePrompt) {
-    EXPECT_TRUE(HoldsPrompt(Field::DiameterText, "Diameter of dish (m)"));
-    EXPECT_FALSE(HoldsPrompt(Field::DiameterText, "Diameter of dish (m) "));
-    EXPECT_FALSE(HoldsPrompt(Field::DiameterText, "Wavelength (m)"));
-    EXPECT_FALSE(HoldsPrompt(Field::BeamwidthText, ""));  // a result field has no prompt
-}
-
 }  // namespace
 }  // namespace ardelin::view
