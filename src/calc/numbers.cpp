@@ -31,7 +31,7 @@ struct ReadDouble {
     bool ok = false;
 };
 
-ReadDouble ReadWhole(std::string_view text, bool huge) {
+ReadDouble ReadWhole(std::string_view text, [[maybe_unused]] bool huge) {
     double value = 0.0;
     const char* end = text.data() + text.size();
 #if defined(ARDELIN_NUMBER_TEXT_LIBRARIES)
@@ -42,7 +42,6 @@ ReadDouble ReadWhole(std::string_view text, bool huge) {
         return {huge ? HUGE_VAL : 0.0, true};
     }
 #endif
-    (void)huge;
     return {value, ec == std::errc{} && ptr == end};
 }
 
@@ -78,10 +77,15 @@ Digits Split(const std::string& scientific) {
     return d;
 }
 
-// "E+07", "E-05", "E+38": a sign and at least two digits.
-std::string ExponentText(int exponent) {
-    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-    return std::string("E") + (exponent < 0 ? '-' : '+') + (digits.size() < 2 ? "0" : "") + digits;
+// "6.338028E+00", "1E+07", "1,5E-05": the first digit, the separator and the
+// rest if any, then the exponent with a sign and at least two digits.
+std::string ExponentForm(const Digits& d, char decimalSeparator) {
+    std::string text = d.digits.substr(0, 1);
+    if (d.digits.size() > 1) {
+        text += decimalSeparator + d.digits.substr(1);
+    }
+    const std::string exponent = std::to_string(d.exponent < 0 ? -d.exponent : d.exponent);
+    return text + 'E' + (d.exponent < 0 ? '-' : '+') + (exponent.size() < 2 ? "0" : "") + exponent;
 }
 
 constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -193,11 +197,7 @@ std::string FormatSingle(float value, char decimalSeparator) {
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     std::string text = value < 0 ? "-" : "";
     if (d.exponent < -4 || d.exponent > 6) {
-        text += d.digits.substr(0, 1);
-        if (d.digits.size() > 1) {
-            text += decimalSeparator + d.digits.substr(1);
-        }
-        return text + ExponentText(d.exponent);
+        return text + ExponentForm(d, decimalSeparator);
     }
     if (d.exponent < 0) {
         return text + '0' + decimalSeparator + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
@@ -210,12 +210,7 @@ std::string FormatSingle(float value, char decimalSeparator) {
 }
 
 std::string FormatScientific(double value, int significant, char decimalSeparator) {
-    const Digits d = Split(Scientific(value, significant - 1));
-    std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) {
-        text += decimalSeparator + d.digits.substr(1);
-    }
-    return text + ExponentText(d.exponent);
+    return ExponentForm(Split(Scientific(value, significant - 1)), decimalSeparator);
 }
 
 std::string FormatInteger(std::int16_t value) {
