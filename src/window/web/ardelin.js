@@ -6,16 +6,73 @@
 // show it. Texts are only ever set as values or text nodes, never as markup.
 "use strict";
 
+// What this browser lacks to run the module, or "" if nothing. The tiny
+// module declares one exception tag: it validates only where WebAssembly
+// has exception handling, which the calculations' errors need.
+function lacking() {
+    if (typeof WebAssembly !== "object" || typeof WebAssembly.validate !== "function") {
+        return "WebAssembly";
+    }
+    const withTag = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 13, 3, 1, 0, 0]);
+    return WebAssembly.validate(withTag) ? "" : "WebAssembly exception handling";
+}
+
+// Said in the page itself, in place of the form, when Ardelin cannot run.
+function cannotRun(why) {
+    const message = document.createElement("p");
+    message.id = "unsupported";
+    message.setAttribute("role", "alert");
+    message.textContent = `This browser cannot run Ardelin: ${why}. ` +
+                          "A current Chrome, Edge, Firefox or Safari can.";
+    document.getElementById("form1").replaceWith(message);
+    document.documentElement.dataset.ready = "false";
+}
+
+// The decimal separator of the browser's language. A tag that Intl rejects
+// ("C", "", a malformed one) gives way to the browser's default locale, and
+// that to '.'.
+function decimalSeparator() {
+    for (const tag of [navigator.language, undefined]) {
+        try {
+            const decimal = new Intl.NumberFormat(tag).formatToParts(1.5).find((part) => part.type === "decimal");
+            if (decimal) {
+                return decimal.value;
+            }
+        } catch {
+            // the next candidate
+        }
+    }
+    return ".";
+}
+
 (async () => {
-    const core = await createArdelin();
+    let core;
+    try {
+        const missing = lacking();
+        if (missing !== "") {
+            cannotRun(`it has no ${missing}`);
+            return;
+        }
+        if (typeof createArdelin !== "function") {
+            cannotRun("its program file, ardelin-core.js, did not load");
+            return;
+        }
+        core = await createArdelin();
+    } catch (error) {
+        cannotRun(`its WebAssembly module did not load or start (${error})`);
+        return;
+    }
+    start(core);
+})();
+
+function start(core) {
     const form = document.getElementById("form1");
     const dialog = document.getElementById("report");
     const reportText = document.getElementById("report-text");
     const controls = core.controls();
 
     // The browser's language decides the decimal separator, both ways.
-    const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
-                          .find((part) => part.type === "decimal").value;
+    const separator = decimalSeparator();
     const model = new core.Form(separator);
 
     // Each control in tab order, unsized until measured.
@@ -42,6 +99,14 @@
         element.setAttribute("aria-label", c.accessibleName);
         if (c.toolTip !== "") {
             element.title = c.toolTip;
+        }
+        // A field's name as a visible label, shown in the one-column layout,
+        // so that what a phone shows and what a screen reader says agree.
+        if (c.kind === "field") {
+            const label = document.createElement("label");
+            label.htmlFor = c.name;
+            label.textContent = c.accessibleName;
+            form.append(label);
         }
         form.append(element);
         return element;
@@ -83,12 +148,19 @@
 
     // On a screen narrower than the form, the whole form shrinks to fit its
     // width (CSS zoom, which lays the controls out anew, crisply); nothing
-    // moves within it, and pinch zoom still works.
+    // moves within it, and pinch zoom still works. Where that would shrink
+    // the text below 12 CSS pixels, the same controls stand in one column
+    // instead, in tab order, each field under its label, at a size for
+    // fingers (ardelin.css, html.column).
+    const fontSize = parseFloat(getComputedStyle(elements[fieldIndices[0]]).fontSize);
+    const legible = 12;
     function fit() {
-        const room = form.parentElement.clientWidth -
-                     parseFloat(getComputedStyle(form.parentElement).paddingLeft) * 2;
+        const main = form.parentElement;
+        const room = main.clientWidth - parseFloat(getComputedStyle(main).paddingLeft) * 2;
         const factor = Math.min(1, room / layout.client.width);
-        form.style.zoom = factor < 1 ? String(factor) : "";
+        const column = fontSize * factor < legible;
+        document.documentElement.classList.toggle("column", column);
+        form.style.zoom = factor < 1 && !column ? String(factor) : "";
     }
     fit();
     addEventListener("resize", fit);
@@ -120,6 +192,17 @@
                 input.focus();
                 selectFromStart(input);
             }
+        });
+        // So does a tap, once the browser has placed its caret for it.
+        let tapFocus = false;
+        input.addEventListener("pointerdown", (event) => {
+            tapFocus = event.pointerType !== "mouse" && document.activeElement !== input;
+        });
+        input.addEventListener("click", () => {
+            if (tapFocus && holdsPrompt(i)) {
+                selectFromStart(input);
+            }
+            tapFocus = false;
         });
         input.addEventListener("blur", () => {
             input.setSelectionRange(0, 0);
@@ -169,22 +252,29 @@
     // A report: modal, labelled with the title; once closed (OK or Escape),
     // the focus goes to the field to change, selected, or back where it was.
     document.getElementById("report-title").textContent = core.title;
-    document.getElementById("report-ok").addEventListener("click", () => dialog.close());
+    // The focus moves as the report closes, not in the "close" event, which
+    // comes a task later, after the browser has put the focus back itself.
+    let afterReport = () => {};
+    function closeReport() {
+        dialog.close();
+        afterReport();
+    }
+    document.getElementById("report-ok").addEventListener("click", closeReport);
     // Escape closes the report the same way as OK.
     dialog.addEventListener("cancel", (event) => {
         event.preventDefault();
-        dialog.close();
+        closeReport();
     });
     function showReport(report, hadFocus) {
         reportText.textContent = report.text;
-        dialog.addEventListener("close", () => {
+        afterReport = () => {
             if (report.focus >= 0) {
                 elements[report.focus].focus();
                 selectFromStart(elements[report.focus]);
             } else if (hadFocus instanceof HTMLElement) {
                 hadFocus.focus();
             }
-        }, {once: true});
+        };
         dialog.showModal();
     }
 
@@ -198,4 +288,4 @@
     if ("serviceWorker" in navigator) {
         navigator.serviceWorker.register("sw.js");
     }
-})();
+}
