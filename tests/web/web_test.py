@@ -4,7 +4,9 @@
 Selenium: geometry from the control table at two font sizes and at a device
 scale factor of 2, the keyboard, every text whole, the worked examples typed
 in, the reports of the table the other front ends share, both decimal
-separators, offline reloads, a megabyte paste and a lone surrogate.
+separators, offline reloads, a megabyte paste and a lone surrogate; any
+language tag, a browser that cannot run the module, axe-core's rules; and
+all of it again in the one-column layout of a phone.
 Usage: web_test.py SITE NODE... CASES_JS  (the site folder, and the program
 that prints the shared tables, run under Node)."""
 import json
@@ -25,6 +27,7 @@ import chromium  # noqa: E402
 import serve  # noqa: E402
 from chromium import browser  # noqa: E402
 
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
 TABLES = {}
 CONTROLS = []
 ADDRESS = None
@@ -126,10 +129,14 @@ class Page(unittest.TestCase):
             self.assertEqual(self.el(c["name"]).get_attribute("title") or "", c["toolTip"])
 
     def test_every_text_whole(self):
+        self.assertEqual(self.overflowing(), [])
+
+    def overflowing(self):
+        """The controls whose text, or whose longest possible result, does not show whole."""
         longest = []
         for d in "0123456789":
             longest += [f"-{d}.{d * 10}", f"-{d}.{d * 6}E-{d * 2}", f"-{d}.{d * 6}E+{d * 2}"]
-        overflowing = self.driver.execute_script("""
+        return self.driver.execute_script("""
             const out = [];
             const check = (e) => { if (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight)
                                        out.push(e.id + ': ' + (e.value ?? e.textContent)); };
@@ -143,7 +150,6 @@ class Page(unittest.TestCase):
                     check(e);
                 }
             return out;""", longest)
-        self.assertEqual(overflowing, [])
 
     def test_worked_examples_typed_in(self):
         self.el("FreqText").click()
@@ -261,6 +267,69 @@ class Page(unittest.TestCase):
         finally:
             self.cdp("Emulation.clearDeviceMetricsOverride")
 
+    def on_new_document(self, source):
+        return self.cdp("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+
+    def test_any_language_tag_starts(self):
+        # Tags that Intl rejects give way to the browser's locale (en-US here).
+        for tag in ("C", "", "und", "en_US.UTF-8", "de-DE"):
+            with self.subTest(tag=tag):
+                script = self.on_new_document(
+                    f"Object.defineProperty(Navigator.prototype, 'language', {{get: () => {json.dumps(tag)}}})")
+                try:
+                    open_page(self.driver)
+                    self.set_values([("FreqText", "1420")])
+                    self.access("c")
+                    self.assertEqual(self.value("WavelengthText"), "0,2112676" if tag == "de-DE" else "0.2112676")
+                finally:
+                    self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+
+    def test_says_why_it_cannot_run(self):
+        cases = (("delete window.WebAssembly", "it has no WebAssembly. "),
+                 ("WebAssembly.validate = () => false", "it has no WebAssembly exception handling. "),
+                 ("WebAssembly.instantiateStreaming = WebAssembly.instantiate = "
+                  "() => Promise.reject(new Error('refused'))", "its WebAssembly module did not load or start"))
+        for breakage, why in cases:
+            with self.subTest(why):
+                script = self.on_new_document(breakage)
+                try:
+                    self.driver.get(ADDRESS)
+                    for _ in range(200):
+                        if self.driver.execute_script("return document.documentElement.dataset.ready === 'false'"):
+                            break
+                        time.sleep(0.05)
+                    message = self.el("unsupported")
+                    self.assertTrue(message.text.startswith("This browser cannot run Ardelin: " + why), message.text)
+                    self.assertEqual(message.get_attribute("role"), "alert")
+                    self.assertTrue(message.is_displayed())
+                    self.assertEqual(len(self.driver.find_elements(By.TAG_NAME, "noscript")), 1)
+                finally:
+                    self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+        self.driver.get_log("browser")  # the refused module's errors are this case's own
+
+    def test_axe_finds_no_violation(self):
+        with open(AXE, encoding="utf-8") as f:
+            axe = f.read()
+        tags = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
+        try:
+            for scheme in ("light", "dark"):
+                self.cdp("Emulation.setEmulatedMedia", features=[{"name": "prefers-color-scheme", "value": scheme}])
+                for report_open in (False, True):
+                    with self.subTest(scheme=scheme, report=report_open):
+                        open_page(self.driver)
+                        if report_open:
+                            self.access("b")  # the prompts in place: a conversion error
+                            self.assertIsNotNone(self.report())
+                        self.driver.execute_script(axe)
+                        violations = self.driver.execute_async_script(
+                            "const done = arguments[1];"
+                            "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}})"
+                            "   .then((r) => done(r.violations.map((v) => [v.id, v.nodes.map((n) => n.target)])));",
+                            tags)
+                        self.assertEqual(violations, [])
+        finally:
+            self.cdp("Emulation.setEmulatedMedia", features=[])
+
     def test_megabyte_paste_and_lone_surrogate(self):
         cases = [("x" * (1 << 20), None), ("0." + "0" * 40000 + "3e40001", "100"), ("14\ud800" "20", None)]
         for pasted, wavelength in cases:
@@ -285,6 +354,78 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.driver.execute_script("return arguments[0].value.length", field), len(pasted))
 
 
+class Phone(Page):
+    """Every case of the page again on a phone 360 CSS pixels wide with a
+    touch screen, where the form stands in one column; and what that column
+    promises, at 360 and at 320 pixels."""
+
+    def setUp(self):
+        self.phone(360)
+        super().setUp()
+
+    def tearDown(self):
+        self.cdp("Emulation.clearDeviceMetricsOverride")
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+
+    def phone(self, width):
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=740, deviceScaleFactor=2, mobile=True)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+
+    def test_column_for_fingers(self):
+        names = [c["name"] for c in CONTROLS]
+        for width in (360, 320):
+            with self.subTest(width=width):
+                self.phone(width)
+                open_page(self.driver)
+                page = self.driver.execute_script("""
+                    const form = document.getElementById('form1').getBoundingClientRect();
+                    const items = Array.from(document.querySelectorAll('#form1 input, #form1 button'));
+                    const rect = (e) => e.getBoundingClientRect();
+                    const label = (e) => { const l = e.labels[0];
+                        return l && l.offsetHeight > 0 && rect(l).bottom <= rect(e).top ? l.textContent : null; };
+                    return {column: document.documentElement.classList.contains('column'),
+                            scroll: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+                            order: items.map((e) => e.id),
+                            descending: items.every((e, i) => i === 0 || rect(e).top > rect(items[i - 1]).top),
+                            small: items.filter((e) => rect(e).width < 44 || rect(e).height < 44).map((e) => e.id),
+                            narrowButtons: items.filter((e) => e.tagName === 'BUTTON' &&
+                                                        Math.abs(rect(e).width - form.width) > 0.5).map((e) => e.id),
+                            smallestInputFont: Math.min(...items.filter((e) => e.tagName === 'INPUT')
+                                                             .map((e) => parseFloat(getComputedStyle(e).fontSize))),
+                            labels: items.filter((e) => e.tagName === 'INPUT')
+                                         .filter((e) => label(e) !== e.getAttribute('aria-label')).map((e) => e.id),
+                            keyboards: items.map((e) => e.inputMode).filter((m) => m !== '' && m !== 'text')};""")
+                self.assertEqual(page, {"column": True, "scroll": 0, "order": names, "descending": True, "small": [],
+                                        "narrowButtons": [], "smallestInputFont": 16, "labels": [], "keyboards": []})
+                self.assertEqual(self.overflowing(), [])
+                # A report fits the screen, its text wraps, and OK is a finger's size.
+                self.access("b")
+                report = self.driver.execute_script("""
+                    const d = document.getElementById('report').getBoundingClientRect();
+                    const ok = document.getElementById('report-ok').getBoundingClientRect();
+                    const text = document.getElementById('report-text');
+                    return [d.left >= 0 && d.right <= document.documentElement.clientWidth,
+                            text.scrollWidth <= text.clientWidth, ok.width >= 44 && ok.height >= 44];""")
+                self.assertEqual(report, [True, True, True])
+                self.keys(Keys.ESCAPE)
+
+    def test_a_tap_selects_the_prompt(self):
+        for name in ("FreqText", "SysTempText"):
+            with self.subTest(name):
+                x, y, length = self.driver.execute_script(
+                    "const e = document.getElementById(arguments[0]); e.scrollIntoView();"
+                    "const r = e.getBoundingClientRect(); return [r.left + r.width * 0.7, r.top + r.height / 2,"
+                    " e.value.length];", name)
+                point = [{"x": x, "y": y}]
+                self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
+                self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+                time.sleep(0.2)
+                self.assertEqual(self.active(), name)
+                self.assertEqual(self.selection(), [0, length, length])
+                self.keys("1")
+                self.assertEqual(self.value(name), "1")
+
+
 class Geometry(unittest.TestCase):
     """Every control where the table puts it at the page's scale, and the scale
     the one that fits every text: at two font sizes and at twice the pixels."""
@@ -300,7 +441,7 @@ class Geometry(unittest.TestCase):
                     scales[(font_size, factor)] = s
                     rects = driver.execute_script("""
                         const f = document.getElementById('form1').getBoundingClientRect();
-                        return Array.from(document.querySelectorAll('#form1 > *'), (e) => {
+                        return Array.from(document.querySelectorAll('#form1 > input, #form1 > button'), (e) => {
                             const r = e.getBoundingClientRect();
                             return [e.id, r.left - f.left, r.top - f.top, r.width, r.height]; });""")
                     self.assertEqual([r[0] for r in rects], [c["name"] for c in CONTROLS])
