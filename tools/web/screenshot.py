@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Saves a screenshot of the page in headless Chromium with the worked examples
-typed in from the keyboard and all three results shown.
-Usage: screenshot.py SITE PNG"""
+typed in from the keyboard and all three results shown; with a width, on a
+phone of that many CSS pixels (twice the device pixels), in one column.
+Usage: screenshot.py SITE PNG [WIDTH]"""
 import sys
 import threading
 
@@ -13,11 +14,14 @@ import serve
 from chromium import browser, open_page
 
 
-def main(site, png):
+def main(site, png, width=None):
     server, address = serve.serve(site)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     driver = browser(window="640,1000")
     try:
+        if width:
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                   {"width": int(width), "height": 1150, "deviceScaleFactor": 2, "mobile": True})
         open_page(driver, address)
         # The diameter prompt is selected at start, and each prompt on Tab: typing replaces it.
         typing = ActionChains(driver)
@@ -35,4 +39,4 @@ def main(site, png):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(*sys.argv[1:4])
