@@ -14,6 +14,7 @@ import math
 import os
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -31,6 +32,7 @@ AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "
 TABLES = {}
 CONTROLS = []
 ADDRESS = None
+LOCALES = None
 
 
 def start_server(site):
@@ -48,9 +50,16 @@ def round_half_away(x):
 
 
 class Page(unittest.TestCase):
+    """The page's cases in headless Chromium; WebKit runs them again."""
+    ENGINE = "chromium"
+
     @classmethod
     def setUpClass(cls):
-        cls.driver = browser()
+        cls.driver = cls.start()
+
+    @classmethod
+    def start(cls, locale=None):
+        return browser()
 
     @classmethod
     def tearDownClass(cls):
@@ -98,6 +107,8 @@ class Page(unittest.TestCase):
             "return d.open ? document.getElementById('report-text').textContent : null")
 
     def cdp(self, command, **parameters):
+        if self.ENGINE != "chromium":
+            self.skipTest(f"{self.ENGINE}: its driver has no DevTools protocol, which {command} needs")
         return self.driver.execute_cdp_cmd(command, parameters)
 
     # The tests
@@ -206,7 +217,12 @@ class Page(unittest.TestCase):
                     self.assertEqual(self.value("DTText"), case["dtAfter"])
 
     def language(self, locale):
-        """The browser's language for Intl (locale) and for navigator.language (Accept-Language)."""
+        """The browser's language for Intl (locale) and for navigator.language (Accept-Language);
+        WebKit takes it from its process's LANG, so it starts again."""
+        if self.ENGINE == "webkit":
+            self.driver.quit()
+            type(self).driver = self.start(locale)
+            return
         self.cdp("Emulation.setLocaleOverride", **({"locale": locale} if locale else {}))
         self.cdp("Network.setUserAgentOverride", userAgent=self.driver.execute_script("return navigator.userAgent"),
                  acceptLanguage=locale or "en-US")
@@ -305,7 +321,8 @@ class Page(unittest.TestCase):
                     self.assertEqual(len(self.driver.find_elements(By.TAG_NAME, "noscript")), 1)
                 finally:
                     self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
-        self.driver.get_log("browser")  # the refused module's errors are this case's own
+        if self.ENGINE == "chromium":
+            self.driver.get_log("browser")  # the refused module's errors are this case's own
 
     def test_axe_finds_no_violation(self):
         with open(AXE, encoding="utf-8") as f:
@@ -352,6 +369,29 @@ class Page(unittest.TestCase):
                     self.assertIsNone(self.report())
                     self.assertEqual(self.value("WavelengthText"), wavelength)
                 self.assertEqual(self.driver.execute_script("return arguments[0].value.length", field), len(pasted))
+
+
+class WebKit(Page):
+    """Every case of the page in WebKit, the engine of Safari and of every
+    browser on an iPhone or iPad, as Debian's WebKitGTK runs it."""
+    ENGINE = "webkit"
+
+    @classmethod
+    def start(cls, locale=None):
+        return chromium.webkit(locale.replace("-", "_") + ".UTF-8" if locale and "." not in locale
+                               else locale or "en_US.UTF-8", LOCALES)
+
+    def test_c_locale_starts(self):
+        # The C library's own locale: navigator.language is "C", which Intl rejects.
+        self.language("C.UTF-8")
+        try:
+            open_page(self.driver)
+            self.assertEqual(self.driver.execute_script("return navigator.language"), "C")
+            self.set_values([("FreqText", "1420")])
+            self.access("c")
+            self.assertEqual(self.value("WavelengthText"), "0.2112676")
+        finally:
+            self.language(None)
 
 
 class Phone(Page):
@@ -456,7 +496,16 @@ class Geometry(unittest.TestCase):
         self.assertGreater(scales[(22, 1)], scales[(16, 1)] * 1.2)
 
 
+def make_locales():
+    """The locales WebKit's cases start it in, made where LOCPATH can name them."""
+    for locale in ("en_US", "de_DE"):
+        subprocess.run(["localedef", "-i", locale, "-f", "UTF-8", os.path.join(LOCALES, locale + ".UTF-8")],
+                       check=True)
+
+
 if __name__ == "__main__":
+    LOCALES = tempfile.mkdtemp()
+    make_locales()
     TABLES.update(json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True, text=True).stdout))
     CONTROLS.extend(TABLES["controls"])
     start_server(sys.argv[1])

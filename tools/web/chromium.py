@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Debian's headless Chromium under Selenium, as the page's tests, screenshot
-and benchmark use it; and opening the page until it says it is ready."""
+and benchmark use it; WebKitGTK's MiniBrowser under its WebKitWebDriver (in
+an X display) for the tests; and opening the page until it says it is ready."""
+import os
 import time
 
 from selenium import webdriver
@@ -18,6 +20,23 @@ def browser(font_size=16, scale_factor=1, window="1000,900"):
     options.add_experimental_option("prefs", {"webkit": {"webprefs": {"default_font_size": font_size}}})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def webkit(language="en_US.UTF-8", locales=None):
+    """MiniBrowser, whose language is its process's LANG: a locale the C
+    library has (or one made into the folder LOCPATH names)."""
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    options.add_argument("--automation")
+    saved = dict(os.environ)
+    os.environ.update(LANG=language, LC_ALL=language, **({"LOCPATH": locales} if locales else {}))
+    try:
+        driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+    finally:
+        os.environ.clear()
+        os.environ.update(saved)
+    driver.set_window_rect(width=1000, height=900)
+    return driver
 
 
 def open_page(driver, address):
