@@ -56,9 +56,18 @@ def members(top, names):
     return sorted(out)
 
 
+def folders_of(entries):
+    return sorted({"/".join(p[:i]) for name, _, _ in entries for p in [name.split("/")] for i in range(1, len(p))})
+
+
 def write_zip(out, entries, epoch):
     stamp = time.gmtime(max(epoch, 315532800))[:6]  # a zip's clock starts in 1980
     with zipfile.ZipFile(out, "w") as z:
+        for folder in folders_of(entries):
+            info = zipfile.ZipInfo(folder + "/", stamp)
+            info.create_system = 3
+            info.external_attr = (0o040755 << 16) | 0x10  # a Unix folder, and the MS-DOS folder flag
+            z.writestr(info, b"")
         for name, data, mode in entries:
             info = zipfile.ZipInfo(name, stamp)
             info.create_system = 3  # Unix, so that the modes are kept
@@ -68,7 +77,7 @@ def write_zip(out, entries, epoch):
 
 
 def write_tar_gz(out, entries, epoch, prefix):
-    folders = sorted({"/".join(p[:i]) for name, _, _ in entries for p in [name.split("/")] for i in range(1, len(p))})
+    folders = folders_of(entries)
     with open(out, "wb") as raw, gzip.GzipFile(filename="", mode="wb", fileobj=raw, mtime=epoch) as gz, \
             tarfile.open(fileobj=gz, mode="w", format=tarfile.GNU_FORMAT) as tar:
         def add(name, data, mode, kind):
