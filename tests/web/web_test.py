@@ -25,10 +25,12 @@ from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "web"))
 import chromium  # noqa: E402
+import firefox  # noqa: E402
 import serve  # noqa: E402
 from chromium import browser  # noqa: E402
 
-AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
+NODE_MODULES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules")
+AXE = os.path.join(NODE_MODULES, "axe-core", "axe.min.js")
 TABLES = {}
 CONTROLS = []
 ADDRESS = None
@@ -81,17 +83,22 @@ class Page(unittest.TestCase):
             "for (const [name, text] of arguments[0]) document.getElementById(name).value = text;", pairs)
 
     def keys(self, *keys, modifier=None):
+        modifiers = modifier if isinstance(modifier, tuple) else (modifier,) if modifier else ()
+        if self.ENGINE == "firefox":
+            self.driver.press(keys, modifiers)
+            return
         chain = ActionChains(self.driver)
-        if modifier:
-            chain.key_down(modifier)
+        for m in modifiers:
+            chain.key_down(m)
         for k in keys:
             chain.send_keys(k)
-        if modifier:
-            chain.key_up(modifier)
+        for m in reversed(modifiers):
+            chain.key_up(m)
         chain.perform()
 
     def access(self, letter):
-        self.keys(letter, modifier=Keys.ALT)
+        """The access key as the engine takes it: Alt, and Alt+Shift in Firefox."""
+        self.keys(letter, modifier=(Keys.ALT, Keys.SHIFT) if self.ENGINE == "firefox" else Keys.ALT)
 
     def active(self):
         return self.driver.execute_script("return document.activeElement.id")
@@ -136,8 +143,9 @@ class Page(unittest.TestCase):
         # The access keys: the worked examples and the reports press with them.
         # Names and tooltips as on Linux and Windows.
         for c in CONTROLS:
-            self.assertEqual(self.el(c["name"]).accessible_name, c["accessibleName"])
             self.assertEqual(self.el(c["name"]).get_attribute("title") or "", c["toolTip"])
+            with self.subTest("accessible name", control=c["name"]):
+                self.assertEqual(self.el(c["name"]).accessible_name, c["accessibleName"])
 
     def test_every_text_whole(self):
         self.assertEqual(self.overflowing(), [])
@@ -200,9 +208,9 @@ class Page(unittest.TestCase):
                 open_page(self.driver)
                 self.driver.execute_script("document.getElementById('TimeConstText').focus()")
                 self.assertEqual(self.press_case(case), case["text"])
-                dialog = self.el("report")
-                self.assertEqual(dialog.aria_role, "alertdialog")
-                self.assertEqual(dialog.accessible_name, "Ardelin")
+                with self.subTest("role and name"):
+                    self.assertEqual(self.el("report").aria_role, "alertdialog")
+                    self.assertEqual(self.el("report").accessible_name, "Ardelin")
                 self.assertEqual(self.active(), "report-ok")
                 if n % 2 == 0:
                     self.el("report-ok").click()
@@ -218,8 +226,8 @@ class Page(unittest.TestCase):
 
     def language(self, locale):
         """The browser's language for Intl (locale) and for navigator.language (Accept-Language);
-        WebKit takes it from its process's LANG, so it starts again."""
-        if self.ENGINE == "webkit":
+        WebKit takes it from its process's LANG and Firefox from its preferences, so they start again."""
+        if self.ENGINE != "chromium":
             self.driver.quit()
             type(self).driver = self.start(locale)
             return
@@ -243,11 +251,6 @@ class Page(unittest.TestCase):
             self.language(None)
 
     def test_offline_no_request_after_load_no_console_error(self):
-        self.driver.execute_script("return navigator.serviceWorker.ready")
-        for _ in range(100):
-            if self.driver.execute_script("return navigator.serviceWorker.controller !== null"):
-                break
-            time.sleep(0.05)
         self.driver.execute_script("performance.clearResourceTimings()")
         self.set_values([("FreqText", "1420")])
         self.access("c")
@@ -256,6 +259,12 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return performance.getEntriesByType('resource').length"), 0)
         network = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
         self.cdp("Network.enable")
+        for _ in range(600):
+            if self.driver.execute_script("return navigator.serviceWorker.controller !== null"):
+                break
+            time.sleep(0.05)
+        else:
+            self.fail("no service worker took control of the page in 30 s")
         self.cdp("Network.emulateNetworkConditions", offline=True, **network)
         try:
             open_page(self.driver)
@@ -284,7 +293,16 @@ class Page(unittest.TestCase):
             self.cdp("Emulation.clearDeviceMetricsOverride")
 
     def on_new_document(self, source):
+        """A script that runs before the page's own in every document from now on; its handle."""
+        if self.ENGINE == "firefox":
+            return self.driver.call("preload", source=source)
         return self.cdp("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+
+    def forget_new_document(self, handle):
+        if self.ENGINE == "firefox":
+            self.driver.call("unpreload", handle=handle)
+        else:
+            self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=handle)
 
     def test_any_language_tag_starts(self):
         # Tags that Intl rejects give way to the browser's locale (en-US here).
@@ -298,7 +316,7 @@ class Page(unittest.TestCase):
                     self.access("c")
                     self.assertEqual(self.value("WavelengthText"), "0,2112676" if tag == "de-DE" else "0.2112676")
                 finally:
-                    self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+                    self.forget_new_document(script)
 
     def test_says_why_it_cannot_run(self):
         cases = (("delete window.WebAssembly", "it has no WebAssembly. "),
@@ -320,7 +338,7 @@ class Page(unittest.TestCase):
                     self.assertTrue(message.is_displayed())
                     self.assertEqual(len(self.driver.find_elements(By.TAG_NAME, "noscript")), 1)
                 finally:
-                    self.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+                    self.forget_new_document(script)
         if self.ENGINE == "chromium":
             self.driver.get_log("browser")  # the refused module's errors are this case's own
 
@@ -394,6 +412,16 @@ class WebKit(Page):
             self.language(None)
 
 
+class Firefox(Page):
+    """Every case of the page in Firefox ESR, through puppeteer-core over
+    WebDriver BiDi; its language from its preferences."""
+    ENGINE = "firefox"
+
+    @classmethod
+    def start(cls, locale=None):
+        return firefox.Firefox(NODE_MODULES, locale)
+
+
 class Phone(Page):
     """Every case of the page again on a phone 360 CSS pixels wide with a
     touch screen, where the form stands in one column; and what that column
@@ -404,12 +432,32 @@ class Phone(Page):
         super().setUp()
 
     def tearDown(self):
-        self.cdp("Emulation.clearDeviceMetricsOverride")
-        self.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+        if self.ENGINE == "chromium":
+            self.cdp("Emulation.clearDeviceMetricsOverride")
+            self.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+        elif self.ENGINE == "firefox":
+            self.driver.call("viewport", width=1000, height=900, mobile=False)
+        else:
+            self.driver.set_window_rect(width=1000, height=900)
 
     def phone(self, width):
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=740, deviceScaleFactor=2, mobile=True)
-        self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        """A phone's screen of that width: emulated with touch where the engine can, else a window as narrow."""
+        if self.ENGINE == "chromium":
+            self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=740, deviceScaleFactor=2, mobile=True)
+            self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        elif self.ENGINE == "firefox":
+            self.driver.call("viewport", width=width, height=740, mobile=True)
+        else:
+            self.driver.set_window_rect(width=width, height=740)
+
+    def tap(self, x, y):
+        if self.ENGINE == "chromium":
+            self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+            self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        elif self.ENGINE == "firefox":
+            self.driver.call("tap", x=x, y=y)
+        else:
+            self.skipTest(f"{self.ENGINE}: its WebDriver sends no touch input")
 
     def test_column_for_fingers(self):
         names = [c["name"] for c in CONTROLS]
@@ -456,14 +504,20 @@ class Phone(Page):
                     "const e = document.getElementById(arguments[0]); e.scrollIntoView();"
                     "const r = e.getBoundingClientRect(); return [r.left + r.width * 0.7, r.top + r.height / 2,"
                     " e.value.length];", name)
-                point = [{"x": x, "y": y}]
-                self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=point)
-                self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+                self.tap(x, y)
                 time.sleep(0.2)
                 self.assertEqual(self.active(), name)
                 self.assertEqual(self.selection(), [0, length, length])
                 self.keys("1")
                 self.assertEqual(self.value(name), "1")
+
+
+class FirefoxPhone(Phone, Firefox):
+    """The phone's cases in Firefox, with its own mobile viewport and touch."""
+
+
+class WebKitPhone(Phone, WebKit):
+    """The phone's cases in WebKit, in a window as narrow as the phone."""
 
 
 class Geometry(unittest.TestCase):
