@@ -36,7 +36,8 @@ string(TIMESTAMP when "%Y-%m-%d %H:%M:%S" UTC)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f "${when}"
                         ${WIXL} -a x64 -o ${MSI} ${WXS}
                 WORKING_DIRECTORY ${STAGE}/files COMMAND_ERROR_IS_FATAL ANY)
-# The summary's title, author and template as wixl wrote them, and the new code.
+# The summary's title, author and template as wixl wrote them (the template,
+# such as "x64;1033", quoted whole), and the new code.
 execute_process(COMMAND msiinfo suminfo ${MSI} OUTPUT_VARIABLE summary COMMAND_ERROR_IS_FATAL ANY)
 foreach(field Title Author Template)
     if(NOT summary MATCHES "${field}: ([^\n]*)")
@@ -45,5 +46,5 @@ foreach(field Title Author Template)
     set(${field} "${CMAKE_MATCH_1}")
 endforeach()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${FAKETIME} -f "${when}"
-                        msibuild ${MSI} -s ${Title} ${Author} ${Template} {${package_code}}
+                        msibuild ${MSI} -s "${Title}" "${Author}" "${Template}" {${package_code}}
                 COMMAND_ERROR_IS_FATAL ANY)
