@@ -517,7 +517,9 @@ class FirefoxPhone(Phone, Firefox):
 
 
 class WebKitPhone(Phone, WebKit):
-    """The phone's cases in WebKit, in a window as narrow as the phone."""
+    """The phone's cases in WebKit, in MiniBrowser's narrowest window (447
+    CSS pixels, where the page takes the column too): its driver emulates no
+    phone."""
 
 
 class Geometry(unittest.TestCase):
