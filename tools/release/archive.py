@@ -21,14 +21,15 @@ import tarfile
 import time
 import zipfile
 
-NOT_SOURCES = {".git", "build", "dist", "node_modules"}
+NOT_SOURCES = {".git", "build", "dist"}  # build output, at the top
+INSTALLED = "node_modules"  # npm's packages, wherever the tests install them
 DATE_FILE = "SOURCE_DATE_EPOCH"
 
 
 def files_below(folder):
     out = []
     for root, dirs, names in os.walk(folder):
-        dirs[:] = [d for d in dirs if not (root == folder and d in NOT_SOURCES)]
+        dirs[:] = [d for d in dirs if d != INSTALLED and not (root == folder and d in NOT_SOURCES)]
         out += [os.path.relpath(os.path.join(root, n), folder) for n in names]
     return out
 
