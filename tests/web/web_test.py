@@ -24,10 +24,10 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "web"))
-import chromium  # noqa: E402
+import browsers  # noqa: E402
 import firefox  # noqa: E402
 import serve  # noqa: E402
-from chromium import browser  # noqa: E402
+from browsers import browser  # noqa: E402
 
 NODE_MODULES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules")
 AXE = os.path.join(NODE_MODULES, "axe-core", "axe.min.js")
@@ -44,7 +44,7 @@ def start_server(site):
 
 
 def open_page(driver, address=None):
-    chromium.open_page(driver, address or ADDRESS)
+    browsers.open_page(driver, address or ADDRESS)
 
 
 def round_half_away(x):
@@ -401,7 +401,7 @@ class WebKit(Page):
 
     @classmethod
     def start(cls, locale=None):
-        return chromium.webkit(locale.replace("-", "_") + ".UTF-8" if locale and "." not in locale
+        return browsers.webkit(locale.replace("-", "_") + ".UTF-8" if locale and "." not in locale
                                else locale or "en_US.UTF-8", LOCALES)
 
     def test_c_locale_starts(self):

@@ -11,7 +11,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 import serve
-from chromium import browser, open_page
+from browsers import browser, open_page
 
 
 def main(site, png, width=None):

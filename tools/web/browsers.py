@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Debian's headless Chromium under Selenium, as the page's tests, screenshot
-and benchmark use it; WebKitGTK's MiniBrowser under its WebKitWebDriver (in
-an X display) for the tests; and opening the page until it says it is ready."""
+"""The browsers the page's tests, screenshot and benchmark use: Debian's
+headless Chromium under Selenium; WebKitGTK's MiniBrowser under its
+WebKitWebDriver (in an X display); and opening the page until it says it is
+ready. Firefox is firefox.py's."""
 import os
 import time
 
