@@ -22,6 +22,13 @@ elseif(EXISTS ${ARDELIN_SOURCE_DATE_FILE})
 else()
     message(FATAL_ERROR "no git and no ${ARDELIN_SOURCE_DATE_FILE}: the sources' time is unknown")
 endif()
+# The tool that writes every zip and the source archive with only that time
+# (a command list), and the file its outputs depend on.
+function(ardelin_use_archive_tool)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    set(ARDELIN_ARCHIVE_SCRIPT ${PROJECT_SOURCE_DIR}/tools/release/archive.py PARENT_SCOPE)
+    set(ARDELIN_ARCHIVE ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/release/archive.py PARENT_SCOPE)
+endfunction()
 if(NOT ARDELIN_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
     message(FATAL_ERROR "the sources' time is not a number of seconds: '${ARDELIN_SOURCE_DATE_EPOCH}'")
 endif()
