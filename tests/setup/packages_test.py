@@ -1,3 +1,4 @@
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """scripts/packages, the table scripts/setup installs from, against the
 files the project's scripts, tests, tools and benchmarks name: a program or
@@ -43,7 +44,7 @@ def named_paths():
                            capture_output=True).stdout.decode().split("\0")
     found = {}
     for name in filter(None, files):
-        if name == "scripts/packages":
+        if name in ("scripts/packages", "tests/setup/packages_test.py"):
             continue
         try:
             with open(os.path.join(TOP, name), encoding="utf-8") as f:

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The Ardelin page as a user meets it, in headless Chromium driven by
 Selenium: geometry from the control table at two font sizes and at a device

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes an archive whose bytes follow from its files alone: members sorted
 by name, each with the sources' time, owned by root, mode 0644 (0755 where
@@ -7,12 +7,18 @@ header, so that two builds of one commit give the same archive.
 
 Usage:
   archive.py zip OUT DIR EPOCH             every file below DIR
-  archive.py source OUT TOP PREFIX EPOCH   the sources of TOP below PREFIX/,
-                                           with the file SOURCE_DATE_EPOCH
+  archive.py source OUT TOP PREFIX EPOCH COMMIT
+                                           the sources of TOP below PREFIX/,
+                                           with SOURCES, SOURCE_DATE_EPOCH
+                                           and SOURCE_COMMIT
 The sources are the files git tracks in TOP or, where TOP has no git (an
-unpacked source archive), every file in it but build output.
+unpacked source archive), the files its SOURCES lists: each with its SHA-256
+as sha256sum writes it, so that `sha256sum -c SOURCES` tells an unpacked tree
+from the archive. Whatever else a tree gathers (build folders, npm's
+packages, Python's caches, an editor's backups) stays out.
 """
 import gzip
+import hashlib
 import io
 import os
 import subprocess
@@ -21,26 +27,40 @@ import tarfile
 import time
 import zipfile
 
-NOT_SOURCES = {".git", "build", "dist"}  # build output, at the top
-INSTALLED = "node_modules"  # npm's packages, wherever the tests install them
+LIST_FILE = "SOURCES"
 DATE_FILE = "SOURCE_DATE_EPOCH"
+COMMIT_FILE = "SOURCE_COMMIT"
+WRITTEN = {LIST_FILE, DATE_FILE, COMMIT_FILE}  # written by the archive itself, never listed
 
 
 def files_below(folder):
     out = []
-    for root, dirs, names in os.walk(folder):
-        dirs[:] = [d for d in dirs if d != INSTALLED and not (root == folder and d in NOT_SOURCES)]
+    for root, _, names in os.walk(folder):
         out += [os.path.relpath(os.path.join(root, n), folder) for n in names]
     return out
 
 
+def listed(top):
+    """The names an unpacked archive's SOURCES lists."""
+    path = os.path.join(top, LIST_FILE)
+    if not os.path.exists(path):
+        sys.exit(f"{top} has neither git nor {LIST_FILE}: which files are the sources is unknown")
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n").split("  ", 1)[1] for line in f if line.strip()]
+
+
 def sources(top):
     if os.path.exists(os.path.join(top, ".git")):
-        listed = subprocess.run(["git", "-C", top, "ls-files", "-z"], check=True, capture_output=True).stdout
-        names = [n for n in listed.decode().split("\0") if n and os.path.isfile(os.path.join(top, n))]
+        out = subprocess.run(["git", "-C", top, "ls-files", "-z"], check=True, capture_output=True).stdout
+        names = [n for n in out.decode().split("\0") if n and os.path.isfile(os.path.join(top, n))]
     else:
-        names = files_below(top)
-    return [n for n in names if n != DATE_FILE]
+        names = listed(top)
+    return [n for n in names if n not in WRITTEN]
+
+
+def source_list(entries):
+    """SOURCES: a line "SHA-256  name" for each file, in the archive's order."""
+    return "".join(f"{hashlib.sha256(data).hexdigest()}  {name}\n" for name, data, _ in entries).encode()
 
 
 def mode_of(path):
@@ -100,9 +120,11 @@ def main(argv):
     if kind == "zip" and len(argv) == 5:
         folder, epoch = argv[3], int(argv[4])
         write_zip(out, members(folder, files_below(folder)), epoch)
-    elif kind == "source" and len(argv) == 6:
-        top, prefix, epoch = argv[3], argv[4], int(argv[5])
-        entries = members(top, sources(top)) + [(DATE_FILE, f"{epoch}\n".encode(), 0o644)]
+    elif kind == "source" and len(argv) == 7:
+        top, prefix, epoch, commit = argv[3], argv[4], int(argv[5]), argv[6]
+        entries = members(top, sources(top))
+        entries += [(LIST_FILE, source_list(entries), 0o644), (DATE_FILE, f"{epoch}\n".encode(), 0o644),
+                    (COMMIT_FILE, f"{commit}\n".encode(), 0o644)]
         write_tar_gz(out, sorted(entries), epoch, prefix)
     else:
         sys.exit(__doc__)

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Saves a screenshot of the page in headless Chromium with the worked examples
 typed in from the keyboard and all three results shown; with a width, on a

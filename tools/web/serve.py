@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Serves a folder on 127.0.0.1 with the types a web app needs (wasm, manifest)
 and no caching by the browser beyond the page's own service worker.
