@@ -153,6 +153,11 @@ inline std::vector<ReportCase> ReportCases() {
                                "bandwidth or a longer time constant.";
     row("flux of 1e9 Jy or more", with({"SysTempText=1e30"}), Button::Command2,
         "Overflow: the flux, 2.818E+31" + beyond, "DiameterText", "3.162278E+26 kelvin");
+    // Either side of 1e9 Jy, where the exponent form begins.
+    row("flux just over 1e9 Jy", with({"DiameterText=0.002"}), Button::Command2,
+        "Overflow: the flux, 2.818E+09" + beyond, "DiameterText", "0.03162277 kelvin");
+    row("flux just under 1e9 Jy", with({"DiameterText=0.004"}), Button::Command2,
+        "Overflow: the flux, 704\u202F608\u202F844" + beyond, "DiameterText", "0.03162277 kelvin");
     row("tiny dish, comma locale", with({"DiameterText=0,0005"}), Button::Command2,
         "Overflow: the flux, 4,509E+10" + beyond, "DiameterText", "0,03162277 kelvin", ',');
     row("large negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=0.0001"}),

@@ -13,6 +13,7 @@
 #include "calc/handlers.hpp"
 #include "report_cases.hpp"
 #include "window/form1.hpp"
+#include "window/view/controls.hpp"
 #include "window/view/press.hpp"
 #include "window/view/report.hpp"
 
@@ -71,6 +72,30 @@ TEST(Press, ReportsOnlyWhatFailed) {
     EXPECT_EQ(broke->text, "The calculation stopped unexpectedly: out of room");
     EXPECT_TRUE(broke->unexpected);
     EXPECT_FALSE(broke->focus.has_value());
+}
+
+// A field holds its prompt only while its text is that prompt; a result
+// field has none, so its empty text is no prompt.
+TEST(Press, HoldsPromptOnlyWhileTheTextIsThePrompt) {
+    const std::string diameterPrompt(Info(Field::DiameterText).initialText);
+    ASSERT_FALSE(diameterPrompt.empty());
+    ASSERT_TRUE(Info(Field::BeamwidthText).initialText.empty());
+    struct Case {
+        Field field;
+        std::string text;
+        bool holds;
+    };
+    const Case cases[] = {
+        {Field::DiameterText, diameterPrompt, true},
+        {Field::DiameterText, "2", false},
+        {Field::DiameterText, "", false},
+        {Field::DiameterText, diameterPrompt + " ", false},
+        {Field::BeamwidthText, "", false},
+        {Field::BeamwidthText, "0.5 degrees", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HoldsPrompt(c.field, c.text), c.holds) << Name(ControlOf(c.field)) << " \"" << c.text << '"';
+    }
 }
 
 }  // namespace
