@@ -583,7 +583,7 @@ private slots:
 
     // The icon file: four images, 32 and 16 pixels, 16 and 256 colours each.
     void iconHoldsItsFourImages() {
-        QFile file(QStringLiteral(":/ardelin.ico"));
+        QFile file(QStringLiteral(ARDELIN_ICON_FILE));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ico = file.readAll();
         auto u16 = [&](int at) { return quint8(ico[at]) | (quint8(ico[at + 1]) << 8); };
@@ -595,7 +595,7 @@ private slots:
             const int e = 6 + 16 * i;
             QCOMPARE((QList<int>{quint8(ico[e]), quint8(ico[e + 2]), u16(e + 6)}), expected[i]);
         }
-        const QIcon icon(QStringLiteral(":/ardelin.ico"));
+        const QIcon icon(QStringLiteral(ARDELIN_ICON_FILE));
         QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
         const QImage big = icon.pixmap(32, 32).toImage();

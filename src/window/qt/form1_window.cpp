@@ -4,8 +4,10 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImageReader>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
@@ -53,8 +55,14 @@ QSize SizeToShow(const QPushButton& button) {
 }  // namespace
 
 QIcon AppIcon() {
-    QIcon icon(QStringLiteral(":/ardelin.ico"));  // 32 and 16 pixels, 16 and 256 colours
-    icon.addFile(QStringLiteral(":/png/48.png"), QSize(48, 48));
+    // Read as PNG, Qt's own format, with no guessing: a reader that may
+    // guess loads every image plugin Qt has, before the first paint.
+    QIcon icon;
+    for (const int size : {32, 16, 48}) {  // the icon file's order, then the larger
+        QImageReader reader(QStringLiteral(":/png/%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
