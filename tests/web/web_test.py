@@ -556,9 +556,11 @@ def make_locales():
 
 
 if __name__ == "__main__":
-    LOCALES = tempfile.mkdtemp()
-    make_locales()
-    TABLES.update(json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True, text=True).stdout))
-    CONTROLS.extend(TABLES["controls"])
-    start_server(sys.argv[1])
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    # The locales' folder goes when the suite ends, however it ends.
+    with tempfile.TemporaryDirectory(prefix="ardelin-locales-") as LOCALES:
+        make_locales()
+        TABLES.update(json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True, text=True).stdout))
+        CONTROLS.extend(TABLES["controls"])
+        start_server(sys.argv[1])
+        result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result
+    sys.exit(0 if result.wasSuccessful() else 1)
