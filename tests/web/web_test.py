@@ -55,6 +55,9 @@ def round_half_away(x):
 class Page(unittest.TestCase):
     """The page's cases in headless Chromium; WebKit runs them again."""
     ENGINE = "chromium"
+    # Files the browser loads for its own interface whenever it likes, which
+    # the no-request check allows: none here.
+    BROWSER_OWN_LOADS = ()
 
     @classmethod
     def setUpClass(cls):
@@ -236,41 +239,50 @@ class Page(unittest.TestCase):
         self.cdp("Network.setUserAgentOverride", userAgent=self.driver.execute_script("return navigator.userAgent"),
                  acceptLanguage=locale or "en-US")
 
+    def assert_layout(self):
+        """The layout this class's cases are for: any, on a desktop."""
+
     def test_both_separators(self):
         self.language("de-DE")
         try:
             for case in (c for c in TABLES["reports"] if c["separator"] == ","):
                 with self.subTest(case["name"]):
                     open_page(self.driver)
+                    self.assert_layout()
                     self.assertEqual(self.press_case(case), case["text"])
                     self.keys(Keys.ESCAPE)
             open_page(self.driver)
+            self.assert_layout()
             self.set_values([("WavelengthText", "0,21"), ("DiameterText", "2")])
             self.access("b")
             self.assertEqual(self.value("BeamwidthText"), "6,3 degrees")
         finally:
             self.language(None)
 
-    def test_offline_no_request_after_load_no_console_error(self):
+    def await_service_worker(self):
         if self.ENGINE == "webkit":
             self.skipTest("webkit: in this suite's MiniBrowser sessions the service worker registers but never "
                           "takes control of the page (in a MiniBrowser on its own it does within a second)")
         for _ in range(1200):
             if self.driver.execute_script("return navigator.serviceWorker.controller !== null"):
-                break
+                return
             time.sleep(0.05)
-        else:
-            self.fail("no service worker took control of the page in 60 s")
+        self.fail("no service worker took control of the page in 60 s")
+
+    def test_no_request_after_load(self):
+        self.await_service_worker()
         self.driver.execute_script("performance.clearResourceTimings()")
         self.set_values([("FreqText", "1420")])
         self.access("c")
         self.access("b")
         self.keys(Keys.ESCAPE)
-        # The page's own requests; Firefox also loads the icons the page links, for its tab, whenever it likes.
         requests = self.driver.execute_script("return performance.getEntriesByType('resource').map((e) => e.name)")
-        self.assertEqual([r for r in requests if not r.endswith(("/ardelin.ico", "/icon-192.png"))], [])
+        self.assertEqual([r for r in requests if not r.endswith(self.BROWSER_OWN_LOADS)], [])
+
+    def test_offline_no_console_error_installable(self):
+        self.cdp("Network.enable")  # decides the skip before anything is asserted
+        self.await_service_worker()
         network = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
-        self.cdp("Network.enable")
         self.cdp("Network.emulateNetworkConditions", offline=True, **network)
         try:
             open_page(self.driver)
@@ -419,6 +431,7 @@ class Firefox(Page):
     """Every case of the page in Firefox ESR, through puppeteer-core over
     WebDriver BiDi; its language from its preferences."""
     ENGINE = "firefox"
+    BROWSER_OWN_LOADS = ("/ardelin.ico", "/icon-192.png")  # the icons the page links, for its tab
 
     @classmethod
     def start(cls, locale=None):
@@ -441,8 +454,17 @@ class Phone(Page):
         else:
             self.driver.call("viewport", width=1000, height=900, mobile=False)
 
+    def language(self, locale):
+        super().language(locale)
+        self.phone(self.width)  # a browser that started again did so at a desktop's size
+
+    def assert_layout(self):
+        self.assertTrue(self.driver.execute_script("return document.documentElement.classList.contains('column')"),
+                        "the phone's column is not in force")
+
     def phone(self, width):
         """A phone's screen of that width, with touch."""
+        self.width = width
         if self.ENGINE == "chromium":
             self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=740, deviceScaleFactor=2, mobile=True)
             self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
