@@ -5,7 +5,6 @@ Selenium's, answered by firefox_bridge.cjs."""
 import json
 import os
 import subprocess
-import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -43,12 +42,6 @@ class Element:
     def text(self):
         return self.evaluate("e.innerText")
 
-    @property
-    def accessible_name(self):
-        raise unittest.SkipTest("firefox: puppeteer-core reads no accessibility tree over WebDriver BiDi")
-
-    aria_role = accessible_name
-
 
 class Firefox:
     def __init__(self, node_modules, language=None, width=1000, height=900):
@@ -74,11 +67,6 @@ class Firefox:
     def find_element(self, by, value):
         assert by == By.ID, by
         return Element(self, value)
-
-    def find_elements(self, by, value):
-        assert by == By.TAG_NAME, by
-        count = self.execute_script("return document.getElementsByTagName(arguments[0]).length", value)
-        return [None] * count
 
     def press(self, keys, modifiers):
         """Each key in turn (a Selenium key code or a text, typed character by character)."""
