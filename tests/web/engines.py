@@ -6,6 +6,8 @@ DevTools can do. Each engine says what it lacks and why, so that a case
 asks for what it needs in one line and no helper asks which engine it is."""
 import os
 import sys
+import time
+import urllib.parse
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -15,6 +17,21 @@ import browsers  # noqa: E402
 import firefox  # noqa: E402
 
 DESKTOP = (1000, 900)
+# A phone's screen as a frame of its size in a page of the test server's:
+# inside it the page's viewport, media queries and layout are the frame's.
+PHONE_FRAME_PATH = "/phone-frame.html"
+PHONE_FRAME = b"""<!DOCTYPE html>
+<html lang="en"><head><meta charset="utf-8"><title>A phone's screen</title>
+<style>html, body { margin: 0; } iframe { display: block; border: 0; }</style></head>
+<body><iframe id="phone" title="Ardelin"></iframe>
+<script>
+const asked = new URLSearchParams(location.search);
+const frame = document.getElementById("phone");
+frame.width = asked.get("width");
+frame.height = asked.get("height");
+frame.src = asked.get("src");
+</script></body></html>
+"""
 # What a case may need, beyond what every engine does.
 NEEDS = {"devtools", "accessibility tree", "init script", "phone", "touch", "service worker"}
 
@@ -65,6 +82,10 @@ class Engine:
 
     def can(self, need):
         return need not in self.lacks
+
+    def open(self, address):
+        """The page, until it says it is ready."""
+        browsers.open_page(self.driver, address)
 
     def role_and_name(self, element):
         return element.aria_role, element.accessible_name
@@ -150,8 +171,7 @@ class WebKit(Engine):
     name = "webkit"
     lacks = {"devtools": "its driver has no DevTools protocol",
              "init script": "its driver runs no script before the page's own",
-             "phone": "its driver emulates no phone, and MiniBrowser's window goes no narrower than 447 px",
-             "touch": "its driver sends no touch",
+             "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)",
              "service worker": "in this suite's MiniBrowser sessions the service worker registers but never takes "
                                "control of the page (in a MiniBrowser on its own it does within a second)"}
 
@@ -163,3 +183,23 @@ class WebKit(Engine):
         process_locale = (locale.replace("-", "_") + ".UTF-8" if locale and "." not in locale
                           else locale or "en_US.UTF-8")
         return browsers.webkit(process_locale, self.locales)
+
+    def viewport(self, width, height, mobile):
+        """A phone is the page in a frame of the phone's size (see open): its driver emulates none,
+        and MiniBrowser's window goes no narrower than 447 px."""
+        self.size, self.mobile = (width, height), mobile
+
+    def open(self, address):
+        self.driver.switch_to.default_content()
+        if not self.mobile:
+            super().open(address)
+            return
+        frame = urllib.parse.urljoin(address, PHONE_FRAME_PATH) + "?" + urllib.parse.urlencode(
+            {"width": self.size[0], "height": self.size[1], "src": address})
+        self.driver.get(frame)
+        self.driver.switch_to.frame("phone")
+        for _ in range(200):
+            if self.driver.execute_script("return document.documentElement.dataset.ready === 'true'"):
+                return
+            time.sleep(0.05)
+        raise AssertionError(f"{address} never became ready in a phone's frame")

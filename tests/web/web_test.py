@@ -40,7 +40,7 @@ LOCALES = None
 
 def start_server(site):
     global ADDRESS
-    server, ADDRESS = serve.serve(site)
+    server, ADDRESS = serve.serve(site, pages={engines.PHONE_FRAME_PATH: engines.PHONE_FRAME})
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
 
@@ -72,7 +72,10 @@ class Page(unittest.TestCase):
         return self.engine.driver  # a new one after a restart
 
     def setUp(self):
-        open_page(self.driver)
+        self.open_page()
+
+    def open_page(self):
+        self.engine.open(ADDRESS)
 
     def require(self, need):
         """Where a case that needs what this engine lacks is skipped, before it asserts anything."""
@@ -212,7 +215,7 @@ class Page(unittest.TestCase):
         self.assertEqual(set(kinds), {"Conversion error", "Overflow", "Division by zero", "Invalid argument"})
         for n, case in enumerate(kinds.values()):
             with self.subTest(case["name"]):
-                open_page(self.driver)
+                self.open_page()
                 self.driver.execute_script("document.getElementById('TimeConstText').focus()")
                 self.assertEqual(self.press_case(case), case["text"])
                 self.assertEqual(self.active(), "report-ok")
@@ -240,11 +243,11 @@ class Page(unittest.TestCase):
         try:
             for case in (c for c in TABLES["reports"] if c["separator"] == ","):
                 with self.subTest(case["name"]):
-                    open_page(self.driver)
+                    self.open_page()
                     self.assert_layout()
                     self.assertEqual(self.press_case(case), case["text"])
                     self.keys(Keys.ESCAPE)
-            open_page(self.driver)
+            self.open_page()
             self.assert_layout()
             self.set_values([("WavelengthText", "0,21"), ("DiameterText", "2")])
             self.access("b")
@@ -278,7 +281,7 @@ class Page(unittest.TestCase):
         network = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
         self.cdp("Network.emulateNetworkConditions", offline=True, **network)
         try:
-            open_page(self.driver)
+            self.open_page()
             self.set_values([("FreqText", "1420")])
             self.access("c")
             self.assertEqual(self.value("WavelengthText"), "0.2112676")
@@ -292,7 +295,7 @@ class Page(unittest.TestCase):
         self.require("phone")
         self.engine.viewport(360, 740, mobile=True)
         try:
-            open_page(self.driver)
+            self.open_page()
             right, width = self.driver.execute_script(
                 "return [document.getElementById('form1').getBoundingClientRect().right, "
                 "document.documentElement.clientWidth]")
@@ -324,7 +327,7 @@ class Page(unittest.TestCase):
                         f"Object.defineProperty(Navigator.prototype, 'language', {{get: () => {json.dumps(tag)}}})")
                     undo = functools.partial(self.forget_new_document, script)
                 try:
-                    open_page(self.driver)
+                    self.open_page()
                     self.assertEqual(self.driver.execute_script("return navigator.language"), tag)
                     self.set_values([("FreqText", "1420")])
                     self.access("c")
@@ -368,7 +371,7 @@ class Page(unittest.TestCase):
                 self.cdp("Emulation.setEmulatedMedia", features=[{"name": "prefers-color-scheme", "value": scheme}])
                 for report_open in (False, True):
                     with self.subTest(scheme=scheme, report=report_open):
-                        open_page(self.driver)
+                        self.open_page()
                         if report_open:
                             self.access("b")  # the prompts in place: a conversion error
                             self.assertIsNotNone(self.report())
@@ -385,7 +388,7 @@ class Page(unittest.TestCase):
     def check_paste(self, pasted, wavelength, put):
         """PASTED put into the frequency field by PUT(field); Convert then gives WAVELENGTH or, for None,
         a report, and the field keeps every character."""
-        open_page(self.driver)
+        self.open_page()
         field = self.el("FreqText")
         field.click()
         self.driver.execute_script("arguments[0].select()", field)
@@ -460,7 +463,7 @@ class Phone(Page):
         for width in (360, 320):
             with self.subTest(width=width):
                 self.phone(width)
-                open_page(self.driver)
+                self.open_page()
                 page = self.driver.execute_script("""
                     const form = document.getElementById('form1').getBoundingClientRect();
                     const items = Array.from(document.querySelectorAll('#form1 input, #form1 button'));

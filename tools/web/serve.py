@@ -14,6 +14,21 @@ TYPES = {".wasm": "application/wasm", ".webmanifest": "application/manifest+json
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
 
+    def __init__(self, *args, pages=None, **kwargs):
+        self.pages = pages or {}
+        super().__init__(*args, **kwargs)
+
+    def do_GET(self):
+        page = self.pages.get(self.path.split("?", 1)[0])
+        if page is None:
+            super().do_GET()
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
+
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")
         super().end_headers()
@@ -22,9 +37,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder, port=0):
-    """A started server (serve_forever in a thread is the caller's) and its address."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+def serve(folder, port=0, pages=None):
+    """A started server (serve_forever in a thread is the caller's) and its address; PAGES maps
+    paths to HTML served beside the folder's files (a test's own pages)."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port),
+                                             functools.partial(Handler, directory=folder, pages=pages))
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
 
 
