@@ -185,13 +185,13 @@ class WebKit(Engine):
         return browsers.webkit(process_locale, self.locales)
 
     def viewport(self, width, height, mobile):
-        """A phone is the page in a frame of the phone's size (see open): its driver emulates none,
-        and MiniBrowser's window goes no narrower than 447 px."""
+        """A screen of another size is the page in a frame of that size (see open): its driver
+        emulates none, and MiniBrowser's window goes no narrower than 447 px."""
         self.size, self.mobile = (width, height), mobile
 
     def open(self, address):
         self.driver.switch_to.default_content()
-        if not self.mobile:
+        if self.size == DESKTOP:
             super().open(address)
             return
         frame = urllib.parse.urljoin(address, PHONE_FRAME_PATH) + "?" + urllib.parse.urlencode(
@@ -202,4 +202,4 @@ class WebKit(Engine):
             if self.driver.execute_script("return document.documentElement.dataset.ready === 'true'"):
                 return
             time.sleep(0.05)
-        raise AssertionError(f"{address} never became ready in a phone's frame")
+        raise AssertionError(f"{address} never became ready in a frame of {self.size}")

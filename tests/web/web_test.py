@@ -291,6 +291,28 @@ class Page(unittest.TestCase):
         # Installable: the manifest, its icons and the service worker as Chromium judges them.
         self.assertEqual(self.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
 
+    def test_column_exactly_where_the_table_no_longer_fits(self):
+        self.require("phone")  # a screen of any width
+        fit = self.driver.execute_script("""
+            const root = document.documentElement, column = root.classList.contains('column');
+            root.classList.remove('column');  // the table's width and margins, in whichever layout
+            const main = getComputedStyle(document.querySelector('main'));
+            const fit = document.getElementById('form1').offsetWidth + 2 * parseFloat(main.paddingLeft);
+            root.classList.toggle('column', column);
+            return fit;""")
+        try:
+            for width, column in ((fit, False), (fit - 1, True)):
+                with self.subTest(width=width):
+                    self.engine.viewport(width, engines.DESKTOP[1], mobile=False)  # tall enough for no scroll bar
+                    self.open_page()
+                    self.assertEqual(self.driver.execute_script("""
+                        const root = document.documentElement;
+                        return [root.classList.contains('column'), root.scrollWidth - root.clientWidth];"""),
+                        [column, 0])
+                    self.assertEqual(self.overflowing(), [])
+        finally:
+            self.engine.viewport(*engines.DESKTOP, mobile=False)
+
     def test_narrow_screen_fits_and_zooms(self):
         self.require("phone")
         self.engine.viewport(360, 740, mobile=True)

@@ -72,17 +72,36 @@ function decimalSeparator() {
     start(core);
 })();
 
+// The page once the module runs: the form built from the description, each
+// control measured and placed by the one scale rule, the layout fitted to
+// the screen, focus and presses handled, reports shown.
 function start(core) {
+    const page = build(core);
+    const layout = core.layOut(measure(core, page));
+    place(page, layout);
+    fit(layout);
+    addEventListener("resize", () => fit(layout));
+    const showReport = reporter(core, page);
+    handleFocus(core, page);
+    handlePresses(page, new core.Form(page.separator), showReport);
+
+    document.getElementById("version").textContent = core.version();
+    const first = page.elements[0];
+    first.focus();
+    selectFromStart(first);
+    document.documentElement.dataset.ready = "true";
+    performance.mark("ardelin-ready");
+
+    if ("serviceWorker" in navigator) {
+        navigator.serviceWorker.register("sw.js");
+    }
+}
+
+// Each control in tab order, with its label, unsized until measured. The
+// browser's language decides the decimal separator, both ways.
+function build(core) {
     const form = document.getElementById("form1");
-    const dialog = document.getElementById("report");
-    const reportText = document.getElementById("report-text");
     const controls = core.controls();
-
-    // The browser's language decides the decimal separator, both ways.
-    const separator = decimalSeparator();
-    const model = new core.Form(separator);
-
-    // Each control in tab order, unsized until measured.
     const elements = controls.map((c) => {
         let element;
         if (c.kind === "field") {
@@ -119,74 +138,78 @@ function start(core) {
         return element;
     });
     const fieldIndices = controls.flatMap((c, i) => (c.kind === "field" ? [i] : []));
+    return {form, controls, elements, fieldIndices, separator: decimalSeparator()};
+}
 
-    // What each control needs, in CSS pixels: a button its caption as the
-    // browser sizes it, a field its widest text in its own font inside its
-    // own padding and borders, with room for the caret.
-    function needs() {
-        const canvas = document.createElement("canvas").getContext("2d");
-        const style = getComputedStyle(elements[fieldIndices[0]]);
-        canvas.font = style.font;
-        const width = (text) => canvas.measureText(text).width;
-        const digits = Array.from("0123456789", width);
-        const widest = core.widestDigit(digits);
-        const frame = ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
-                          .reduce((sum, side) => sum + parseFloat(style[side]), 0);
-        const caret = 2;
-        return elements.map((element, i) => {
-            const natural = element.getBoundingClientRect();
-            if (controls[i].kind !== "field") {
-                return {width: Math.ceil(natural.width), height: Math.ceil(natural.height)};
-            }
-            const texts = core.textsToShow(i, separator, widest);
-            const text = texts.reduce((max, t) => Math.max(max, width(t)), 0);
-            return {width: Math.ceil(text + frame) + caret, height: Math.ceil(natural.height)};
-        });
-    }
-
-    const layout = core.layOut(needs());
-    layout.rects.forEach((r, i) => {
-        Object.assign(elements[i].style,
-                      {left: `${r.left}px`, top: `${r.top}px`, width: `${r.width}px`, height: `${r.height}px`});
+// What each control needs, in CSS pixels: a button its caption as the
+// browser sizes it, a field its widest text in its own font inside its own
+// padding and borders, with room for the caret.
+function measure(core, {controls, elements, fieldIndices, separator}) {
+    const canvas = document.createElement("canvas").getContext("2d");
+    const style = getComputedStyle(elements[fieldIndices[0]]);
+    canvas.font = style.font;
+    const width = (text) => canvas.measureText(text).width;
+    const digits = Array.from("0123456789", width);
+    const widest = core.widestDigit(digits);
+    const frame = ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
+                      .reduce((sum, side) => sum + parseFloat(style[side]), 0);
+    const caret = 2;
+    return elements.map((element, i) => {
+        const natural = element.getBoundingClientRect();
+        if (controls[i].kind !== "field") {
+            return {width: Math.ceil(natural.width), height: Math.ceil(natural.height)};
+        }
+        const texts = core.textsToShow(i, separator, widest);
+        const text = texts.reduce((max, t) => Math.max(max, width(t)), 0);
+        return {width: Math.ceil(text + frame) + caret, height: Math.ceil(natural.height)};
     });
-    Object.assign(form.style, {width: `${layout.client.width}px`, height: `${layout.client.height}px`});
-    document.getElementById("about").style.marginLeft = `${layout.rects[0].left}px`;  // under the left column
+}
+
+// The table's places, handed to the style sheet as custom properties, which
+// only its table layout reads (ardelin.css).
+function place({form, elements}, layout) {
+    const px = (n) => `${n}px`;
+    layout.rects.forEach((r, i) => {
+        const style = elements[i].style;
+        style.setProperty("--left", px(r.left));
+        style.setProperty("--top", px(r.top));
+        style.setProperty("--width", px(r.width));
+        style.setProperty("--height", px(r.height));
+    });
+    const root = document.documentElement.style;
+    root.setProperty("--form-width", px(layout.client.width));
+    root.setProperty("--form-height", px(layout.client.height));
+    root.setProperty("--form-left", px(layout.rects[0].left));  // the footer under the left column
     form.dataset.scale = String(layout.scale);
+}
 
-    // On a screen narrower than the form, the whole form shrinks to fit its
-    // width (CSS zoom, which lays the controls out anew, crisply); nothing
-    // moves within it, and pinch zoom still works. Where that would shrink
-    // the text below 12 CSS pixels, the same controls stand in one column
-    // instead, in tab order, each field under its label, at a size for
-    // fingers (ardelin.css, html.column).
-    const fontSize = parseFloat(getComputedStyle(elements[fieldIndices[0]]).fontSize);
-    const legible = 12;
-    function fit() {
-        const main = form.parentElement;
-        const room = main.clientWidth - parseFloat(getComputedStyle(main).paddingLeft) * 2;
-        const factor = Math.min(1, room / layout.client.width);
-        const column = fontSize * factor < legible;
-        document.documentElement.classList.toggle("column", column);
-        form.style.zoom = factor < 1 && !column ? String(factor) : "";
-    }
-    fit();
-    addEventListener("resize", fit);
+// The table where the screen has room for it; else the same controls in one
+// column, in tab order, each field under its label, at a size for fingers.
+// This is the one rule between the two layouts.
+function fit(layout) {
+    const root = document.documentElement;
+    const main = document.querySelector("main");
+    root.classList.remove("column");  // the room measured as the table has it, whatever the layout was
+    const room = main.clientWidth - parseFloat(getComputedStyle(main).paddingLeft) * 2;
+    root.classList.toggle("column", room < layout.client.width);
+}
 
-    // A text shows from its start: selected with the caret at the start, or
-    // with the caret there alone.
-    function selectFromStart(input) {
-        input.setSelectionRange(0, input.value.length, "backward");
-        input.scrollLeft = 0;
-    }
+// A text shows from its start: selected with the caret at the start, or
+// with the caret there alone.
+function selectFromStart(input) {
+    input.setSelectionRange(0, input.value.length, "backward");
+    input.scrollLeft = 0;
+}
+
+// Tab selects the whole text from its start; a prompt gives way however the
+// focus comes (key, click or tap), so that the first key typed replaces it.
+function handleFocus(core, {elements, fieldIndices}) {
     const holdsPrompt = (i) => core.holdsPrompt(i, elements[i].value);
-
     let byKeyboard = false;
     addEventListener("keydown", () => { byKeyboard = true; }, true);
     addEventListener("pointerdown", () => { byKeyboard = false; }, true);
     for (const i of fieldIndices) {
         const input = elements[i];
-        // Tab selects the whole text from its start; a prompt gives way
-        // however the focus comes, so that the first key typed replaces it.
         input.addEventListener("focus", () => {
             if (byKeyboard || holdsPrompt(i)) {
                 selectFromStart(input);
@@ -216,19 +239,21 @@ function start(core) {
             input.scrollLeft = 0;
         });
     }
+}
 
-    // Enter and Escape press nothing, and the form is never submitted.
+// A button's press: every field's text into the model, the press, every
+// text the model changed back into its field, and the report if any. Enter
+// and Escape press nothing, and the form is never submitted.
+function handlePresses({form, controls, elements, fieldIndices}, model, showReport) {
     form.addEventListener("submit", (event) => event.preventDefault());
     form.addEventListener("keydown", (event) => {
         if (event.key === "Enter") {
             event.preventDefault();
         }
     });
-
     // The model takes each field's text as well-formed UTF-16: a lone
     // surrogate reaches it as U+FFFD, while the field keeps what was typed.
     const wellFormed = (s) => (s.toWellFormed ? s.toWellFormed() : s);
-
     function press(i) {
         const sent = new Map();
         for (const f of fieldIndices) {
@@ -255,9 +280,14 @@ function start(core) {
             elements[i].addEventListener("click", () => press(i));
         }
     });
+}
 
-    // A report: modal, labelled with the title; once closed (OK or Escape),
-    // the focus goes to the field to change, selected, or back where it was.
+// A report: modal, labelled with the title; once closed (OK or Escape), the
+// focus goes to the field to change, selected, or back where it was. Gives
+// the function that shows one.
+function reporter(core, {elements}) {
+    const dialog = document.getElementById("report");
+    const reportText = document.getElementById("report-text");
     document.getElementById("report-title").textContent = core.title;
     // The focus moves as the report closes, not in the "close" event, which
     // comes a task later, after the browser has put the focus back itself.
@@ -272,7 +302,7 @@ function start(core) {
         event.preventDefault();
         closeReport();
     });
-    function showReport(report, hadFocus) {
+    return (report, hadFocus) => {
         reportText.textContent = report.text;
         afterReport = () => {
             if (report.focus >= 0) {
@@ -283,16 +313,5 @@ function start(core) {
             }
         };
         dialog.showModal();
-    }
-
-    document.getElementById("version").textContent = core.version();
-    const first = elements[0];
-    first.focus();
-    selectFromStart(first);
-    document.documentElement.dataset.ready = "true";
-    performance.mark("ardelin-ready");
-
-    if ("serviceWorker" in navigator) {
-        navigator.serviceWorker.register("sw.js");
-    }
+    };
 }
