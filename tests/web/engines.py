@@ -6,7 +6,6 @@ DevTools can do. Each engine says what it lacks and why, so that a case
 asks for what it needs in one line and no helper asks which engine it is."""
 import os
 import sys
-import time
 import urllib.parse
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -198,8 +197,4 @@ class WebKit(Engine):
             {"width": self.size[0], "height": self.size[1], "src": address})
         self.driver.get(frame)
         self.driver.switch_to.frame("phone")
-        for _ in range(200):
-            if self.driver.execute_script("return document.documentElement.dataset.ready === 'true'"):
-                return
-            time.sleep(0.05)
-        raise AssertionError(f"{address} never became ready in a frame of {self.size}")
+        browsers.await_ready(self.driver, f"{address} in a frame of {self.size}")

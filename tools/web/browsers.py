@@ -42,8 +42,13 @@ def webkit(language="en_US.UTF-8", locales=None):
 
 def open_page(driver, address):
     driver.get(address)
+    await_ready(driver, address)
+
+
+def await_ready(driver, what):
+    """Until the page in the driver's current document says it is ready."""
     for _ in range(200):
         if driver.execute_script("return document.documentElement.dataset.ready === 'true'"):
             return
         time.sleep(0.05)
-    raise AssertionError(f"{address} never became ready")
+    raise AssertionError(f"{what} never became ready")
