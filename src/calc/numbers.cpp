@@ -17,6 +17,7 @@
 #define FMT_HEADER_ONLY
 #define FMT_STATIC_THOUSANDS_SEPARATOR ','  // {fmt} without std::locale, which would weigh on the module
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 #endif
 
@@ -49,7 +50,8 @@ ReadDouble ReadWhole(std::string_view text, [[maybe_unused]] bool huge) {
 // notation, correctly rounded, as "6.338028e+00".
 std::string Scientific(double value, int precision) {
 #if defined(ARDELIN_NUMBER_TEXT_LIBRARIES)
-    return fmt::format("{:.{}e}", std::fabs(value), precision);
+    // Compiled, so that only the writer of a double comes into the module.
+    return fmt::format(FMT_COMPILE("{:.{}e}"), std::fabs(value), precision);
 #else
     std::array<char, 64> buf{};
     const auto result =
