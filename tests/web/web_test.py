@@ -328,6 +328,34 @@ class Page(unittest.TestCase):
         finally:
             self.engine.viewport(*engines.DESKTOP, mobile=False)
 
+    def test_first_paint_moves_nothing(self):
+        """While the module compiles, a phone shows the whole form where it will stay, each field
+        with its prompt; a wider screen shows nothing until the table is placed."""
+        where = """return [getComputedStyle(document.querySelector('main')).visibility,
+                           Array.from(document.querySelectorAll('#form1 > *, #about'), (e) => {
+                               const r = e.getBoundingClientRect();
+                               return [e.id || e.htmlFor, r.left, r.top, r.width, r.height, e.value ?? e.textContent];
+                           })];"""
+        script = self.on_new_document("WebAssembly.compileStreaming = WebAssembly.compile = "
+                                      "() => new Promise(() => {})")  # the module never arrives
+        try:
+            self.driver.get(ADDRESS)
+            for _ in range(100):
+                if self.driver.execute_script("return document.readyState") == "complete":
+                    break
+                time.sleep(0.05)
+            self.assertIsNone(self.driver.execute_script("return document.documentElement.dataset.ready ?? null"))
+            before = self.driver.execute_script(where)
+        finally:
+            self.forget_new_document(script)
+        self.open_page()
+        after = self.driver.execute_script(where)
+        if self.driver.execute_script("return document.documentElement.classList.contains('column')"):
+            self.assertEqual(before, after)
+        else:
+            self.assertEqual(before[0], "hidden")
+        self.assertEqual(len(before[1]), 2 * len(CONTROLS) - 3 + 1)  # each control, each field's label, the footer
+
     def on_new_document(self, source):
         """A script that runs before the page's own in every document from now on; its handle."""
         self.require("init script")

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Ardelin page: builds the form from the window's description in the
-// WebAssembly module, measures what each control needs in the page's font,
-// places every control by the one scale rule, and hands presses to the
-// module. The form model in the module holds every field's text; the inputs
-// show it. Texts are only ever set as values or text nodes, never as markup.
+// The Ardelin page: brings to life the form the page ships with (written at
+// build time from the window's description in the WebAssembly module),
+// measures what each control needs in the page's font, places every control
+// by the one scale rule, and hands presses to the module. The form model in
+// the module holds every field's text; the inputs show it. Texts are only
+// ever set as values or text nodes, never as markup.
 // The root element's data-ready tells where the start stands, for tests and
 // benchmarks: absent while the module loads; "true" once the form works;
 // "false" when this browser cannot run it and the page says why instead.
+// Its class "loading" holds until then: a phone's screen shows the form in
+// one column meanwhile, a wider one nothing (ardelin.css).
 "use strict";
 
 // What this browser lacks to run the module, or "" if nothing. The tiny
@@ -32,6 +35,7 @@ function cannotRun(why) {
     message.textContent = `This browser cannot run Ardelin: ${why}. ` +
                           "A current Chrome, Edge, Firefox or Safari can.";
     document.getElementById("form1").replaceWith(message);
+    document.documentElement.classList.remove("loading");
     document.documentElement.dataset.ready = "false";
 }
 
@@ -52,19 +56,69 @@ function decimalSeparator() {
     return ".";
 }
 
+// The module, compiled while the page is parsed: streamed where the server
+// gives it its type, else from its bytes. Only where the browser can run it.
+const wasmFile = "ardelin-core.wasm";
+const compiled = lacking() === "" ? compile() : null;
+compiled?.catch(() => {});  // said when the start awaits it
+function compile() {
+    const bytes = () => fetch(wasmFile, {credentials: "same-origin"}).then((response) => {
+        if (!response.ok) {
+            throw new Error(`${wasmFile}: HTTP ${response.status}`);
+        }
+        return response.arrayBuffer();
+    });
+    return WebAssembly.compileStreaming(fetch(wasmFile, {credentials: "same-origin"}))
+        .catch(() => bytes().then((b) => WebAssembly.compile(b)));
+}
+
+// The module's glue with the compiled module in place of its own fetch; a
+// failure to compile or instantiate rejects.
+function instantiate() {
+    return new Promise((resolve, reject) => {
+        createArdelin({
+            instantiateWasm(imports, receive) {
+                compiled.then((module) => WebAssembly.instantiate(module, imports).then((i) => receive(i, module)))
+                    .catch(reject);
+                return {};
+            },
+        }).then(resolve, reject);
+    });
+}
+
+// The module's glue (ardelin-core.js), which defines createArdelin.
+function loadGlue() {
+    return new Promise((resolve, reject) => {
+        const script = document.createElement("script");
+        script.src = "ardelin-core.js";
+        script.onload = resolve;
+        script.onerror = reject;
+        document.head.append(script);
+    });
+}
+
+// The whole page parsed, the form with it.
+function parsed() {
+    return document.readyState !== "loading" ? Promise.resolve()
+        : new Promise((resolve) => document.addEventListener("DOMContentLoaded", resolve, {once: true}));
+}
+
 (async () => {
     let core;
     try {
         const missing = lacking();
         if (missing !== "") {
+            await parsed();
             cannotRun(`it has no ${missing}`);
             return;
         }
-        if (typeof createArdelin !== "function") {
+        const glue = await loadGlue().then(() => typeof createArdelin === "function", () => false);
+        await parsed();
+        if (!glue) {
             cannotRun("its program file, ardelin-core.js, did not load");
             return;
         }
-        core = await createArdelin();
+        core = await instantiate();
     } catch (error) {
         cannotRun(`its WebAssembly module did not load or start (${error})`);
         return;
@@ -76,6 +130,7 @@ function decimalSeparator() {
 // control measured and placed by the one scale rule, the layout fitted to
 // the screen, focus and presses handled, reports shown.
 function start(core) {
+    document.documentElement.classList.remove("loading");  // measured as the table
     const page = build(core);
     const layout = core.layOut(measure(core, page));
     place(page, layout);
@@ -89,6 +144,7 @@ function start(core) {
     const first = page.elements[0];
     first.focus();
     selectFromStart(first);
+    page.form.removeAttribute("aria-busy");
     document.documentElement.dataset.ready = "true";
     performance.mark("ardelin-ready");
 
@@ -97,46 +153,12 @@ function start(core) {
     }
 }
 
-// Each control in tab order, with its label, unsized until measured. The
-// browser's language decides the decimal separator, both ways.
+// Each control of the page's form in tab order, by the name the description
+// gives it. The browser's language decides the decimal separator, both ways.
 function build(core) {
     const form = document.getElementById("form1");
     const controls = core.controls();
-    const elements = controls.map((c) => {
-        let element;
-        if (c.kind === "field") {
-            element = document.createElement("input");
-            element.type = "text";
-            element.value = c.text;
-            element.maxLength = core.fieldMaxLength;
-            element.spellcheck = false;
-            element.autocapitalize = "off";
-        } else {
-            // "&Beam Width": the letter after '&' is the access key, underlined.
-            element = document.createElement("button");
-            element.type = "button";
-            const at = c.text.indexOf("&");
-            const key = document.createElement("u");
-            key.textContent = c.text.charAt(at + 1);
-            element.append(c.text.slice(0, at), key, c.text.slice(at + 2));
-            element.accessKey = key.textContent.toLowerCase();
-        }
-        element.id = c.name;
-        element.setAttribute("aria-label", c.accessibleName);
-        if (c.toolTip !== "") {
-            element.title = c.toolTip;
-        }
-        // A field's name as a visible label, shown in the one-column layout,
-        // so that what a phone shows and what a screen reader says agree.
-        if (c.kind === "field") {
-            const label = document.createElement("label");
-            label.htmlFor = c.name;
-            label.textContent = c.accessibleName;
-            form.append(label);
-        }
-        form.append(element);
-        return element;
-    });
+    const elements = controls.map((c) => document.getElementById(c.name));
     const fieldIndices = controls.flatMap((c, i) => (c.kind === "field" ? [i] : []));
     return {form, controls, elements, fieldIndices, separator: decimalSeparator()};
 }

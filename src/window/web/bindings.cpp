@@ -39,21 +39,14 @@ val Rectangle(int left, int top, int width, int height) {
     return r;
 }
 
-// Every control in tab order: its name, kind, place in twips, tooltip,
-// screen-reader name, and a field's prompt or a button's caption ('&' marks
-// the access key).
+// Every control in tab order: its name, the id of its element in the page
+// (whose HTML the build writes from the same table), and its kind.
 val Controls() {
     val controls = val::array();
     for (const view::Control& c : kControls) {
         val row = val::object();
         row.set("name", std::string(view::Name(c)));
-        const Field* field = std::get_if<Field>(&c.which);
-        row.set("kind", std::string(field != nullptr ? "field" : "button"));
-        row.set("place", Rectangle(c.place.left, c.place.top, c.place.width, c.place.height));
-        row.set("toolTip", std::string(c.toolTip));
-        row.set("accessibleName", std::string(c.accessibleName));
-        row.set("text", std::string(field != nullptr ? Info(*field).initialText
-                                                     : Info(std::get<Button>(c.which)).caption));
+        row.set("kind", std::string(std::holds_alternative<Field>(c.which) ? "field" : "button"));
         controls.call<void>("push", row);
     }
     return controls;
@@ -150,7 +143,6 @@ EMSCRIPTEN_BINDINGS(ardelin) {
     emscripten::function("holdsPrompt", &HoldsPrompt);
     emscripten::function("version", &Version);
     emscripten::constant("title", std::string(view::kTitle));
-    emscripten::constant("fieldMaxLength", static_cast<double>(view::kFieldMaxLength));
     emscripten::class_<WebForm>("Form")
         .constructor<const std::string&>()
         .function("setText", &WebForm::SetText)

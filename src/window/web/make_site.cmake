@@ -1,14 +1,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out the web page's site in SITE: the page's own files from WEB_DIR,
 # the module (CORE_JS, CORE_WASM), the icons, the licence and the source
-# archive; then the service worker, whose cache name carries the version and
+# archive; the page with its form's HTML (FORM) and DISPLAY_VERSION; then the
+# service worker, whose cache name carries the version and
 # a digest of every file it keeps.
 # Usage: cmake -DSITE=... -DWEB_DIR=... -DCORE_JS=... -DCORE_WASM=... -DICONS="a;b"
-#              -DLICENSE=... -DSOURCE_ARCHIVE=... -DVERSION=... -P make_site.cmake
+#              -DLICENSE=... -DSOURCE_ARCHIVE=... -DVERSION=... -DDISPLAY_VERSION=...
+#              -DFORM=... -P make_site.cmake
 file(MAKE_DIRECTORY ${SITE})
 file(COPY ${WEB_DIR}/ardelin.js ${WEB_DIR}/ardelin.css ${CORE_JS} ${CORE_WASM} ${ICONS} ${SOURCE_ARCHIVE}
      DESTINATION ${SITE})
 file(COPY_FILE ${LICENSE} ${SITE}/LICENSE.txt)
+file(READ ${FORM} ARDELIN_FORM)
+set(ARDELIN_DISPLAY_VERSION ${DISPLAY_VERSION})
+cmake_path(GET SOURCE_ARCHIVE FILENAME ARDELIN_SOURCE_ARCHIVE)
+configure_file(${WEB_DIR}/index.html.in ${SITE}/index.html @ONLY)
 
 # Everything the page needs offline; the source archive is only a link.
 set(cached index.html ardelin.css ardelin.js ardelin-core.js ardelin-core.wasm manifest.webmanifest ardelin.ico

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the page's form as HTML from the window's description: every
+// control in tab order with its id, prompt or caption, access key, tooltip
+// and screen-reader name, and each field's visible label. The page ships
+// with it, so that its first paint already shows the whole form and the
+// module only brings it to life.
+// Usage: form_html OUT.html
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+#include "window/view/controls.hpp"
+#include "window/view/info.hpp"
+#include "window/view/press.hpp"
+
+namespace {
+
+using ardelin::Button;
+using ardelin::Field;
+namespace view = ardelin::view;
+
+// Text as HTML character data or a quoted attribute's value.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + Escaped(value) + "\"";
+}
+
+// The name, the screen-reader name and the tooltip, where there is one.
+std::string Common(const view::Control& c) {
+    std::string out = Attribute("id", view::Name(c)) + Attribute("aria-label", c.accessibleName);
+    if (!c.toolTip.empty()) {
+        out += Attribute("title", c.toolTip);
+    }
+    return out;
+}
+
+// A field under its label (the label shows only in the one-column layout).
+std::string FieldHtml(const view::Control& c, Field field) {
+    const std::string name(view::Name(c));
+    return "<label" + Attribute("for", name) + ">" + Escaped(c.accessibleName) + "</label>\n<input type=\"text\"" +
+           Common(c) + Attribute("value", Info(field).initialText) +
+           Attribute("maxlength", std::to_string(view::kFieldMaxLength)) +
+           " spellcheck=\"false\" autocapitalize=\"off\">\n";
+}
+
+// "&Beam Width": the letter after '&' is the access key, underlined.
+std::string ButtonHtml(const view::Control& c, Button button) {
+    const std::string_view caption = Info(button).caption;
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size()) {
+        return "<button type=\"button\"" + Common(c) + ">" + Escaped(caption) + "</button>\n";
+    }
+    const std::string key(1, caption[at + 1]);
+    std::string lower = key;
+    lower[0] = static_cast<char>(lower[0] >= 'A' && lower[0] <= 'Z' ? lower[0] - 'A' + 'a' : lower[0]);
+    return "<button type=\"button\"" + Common(c) + Attribute("accesskey", lower) + ">" +
+           Escaped(caption.substr(0, at)) + "<u>" + Escaped(key) + "</u>" + Escaped(caption.substr(at + 2)) +
+           "</button>\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: form_html OUT.html\n";
+        return 2;
+    }
+    std::string html;
+    for (const view::Control& c : view::kControls) {
+        html += std::visit([&c](auto which) {
+            if constexpr (std::is_same_v<decltype(which), Field>) {
+                return FieldHtml(c, which);
+            } else {
+                return ButtonHtml(c, which);
+            }
+        }, c.which);
+    }
+    std::ofstream out(argv[1], std::ios::binary);
+    out << html;
+    out.close();
+    if (!out) {
+        std::cerr << "form_html: cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
