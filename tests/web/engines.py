@@ -170,9 +170,7 @@ class WebKit(Engine):
     name = "webkit"
     lacks = {"devtools": "its driver has no DevTools protocol",
              "init script": "its driver runs no script before the page's own",
-             "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)",
-             "service worker": "in this suite's MiniBrowser sessions the service worker registers but never takes "
-                               "control of the page (in a MiniBrowser on its own it does within a second)"}
+             "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)"}
 
     def __init__(self, locale=None, locales=None):
         self.locales = locales

@@ -8,8 +8,9 @@ in, the reports of the table the other front ends share, both decimal
 separators, offline reloads, a megabyte paste and a lone surrogate; any
 language tag, a browser that cannot run the module, axe-core's rules; and
 all of it again in the one-column layout of a phone.
-Usage: web_test.py SITE NODE... CASES_JS  (the site folder, and the program
-that prints the shared tables, run under Node)."""
+Usage: web_test.py SITE NODE... CASES_JS [-- UNITTEST_ARGS]  (the site folder,
+the program that prints the shared tables, run under Node, and optionally
+unittest's own arguments, such as -k WebKit.test_keyboard)."""
 import functools
 import json
 import math
@@ -265,6 +266,15 @@ class Page(unittest.TestCase):
     def test_no_request_after_load(self):
         self.require("service worker")
         self.await_service_worker()
+        # The worker's cache holds every file the page loaded, but the worker's own script, which
+        # the browser keeps itself (WebKit lists its fetch among the page's).
+        loaded = self.driver.execute_script(
+            "return [location.href, ...performance.getEntriesByType('resource').map((e) => e.name)]")
+        cached = self.driver.execute_script("""
+            return caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n).then((c) => c.keys()))))
+                                .then((lists) => lists.flat().map((r) => r.url));""")
+        self.assertEqual([url for url in loaded if url.split("?")[0] not in cached and not url.endswith(
+            ("/sw.js",) + self.engine.own_loads)], [])
         self.driver.execute_script("performance.clearResourceTimings()")
         self.set_values([("FreqText", "1420")])
         self.access("c")
@@ -609,8 +619,10 @@ if __name__ == "__main__":
     # The locales' folder goes when the suite ends, however it ends.
     with tempfile.TemporaryDirectory(prefix="ardelin-locales-") as LOCALES:
         make_locales()
-        TABLES.update(json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True, text=True).stdout))
+        ours, unittest_args = (sys.argv[:sys.argv.index("--")], sys.argv[sys.argv.index("--") + 1:]) \
+            if "--" in sys.argv else (sys.argv, [])
+        TABLES.update(json.loads(subprocess.run(ours[2:], check=True, capture_output=True, text=True).stdout))
         CONTROLS.extend(TABLES["controls"])
-        start_server(sys.argv[1])
-        result = unittest.main(argv=sys.argv[:1], verbosity=2, exit=False).result
+        start_server(ours[1])
+        result = unittest.main(argv=ours[:1] + unittest_args, verbosity=2, exit=False).result
     sys.exit(0 if result.wasSuccessful() else 1)
