@@ -346,7 +346,7 @@ class Page(unittest.TestCase):
                                const r = e.getBoundingClientRect();
                                return [e.id || e.htmlFor, r.left, r.top, r.width, r.height, e.value ?? e.textContent];
                            })];"""
-        script = self.on_new_document("WebAssembly.compileStreaming = WebAssembly.compile = "
+        script = self.on_new_document("WebAssembly.instantiateStreaming = WebAssembly.instantiate = "
                                       "() => new Promise(() => {})")  # the module never arrives
         try:
             self.driver.get(ADDRESS)

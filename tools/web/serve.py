@@ -37,10 +37,16 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], (BrokenPipeError, ConnectionResetError)):  # not a browser moving on
+            super().handle_error(request, client_address)
+
+
 def serve(folder, port=0, pages=None):
     """A started server (serve_forever in a thread is the caller's) and its address; PAGES maps
     paths to HTML served beside the folder's files (a test's own pages)."""
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port),
+    server = Server(("127.0.0.1", port),
                                              functools.partial(Handler, directory=folder, pages=pages))
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
 

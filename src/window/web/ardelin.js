@@ -56,69 +56,19 @@ function decimalSeparator() {
     return ".";
 }
 
-// The module, compiled while the page is parsed: streamed where the server
-// gives it its type, else from its bytes. Only where the browser can run it.
-const wasmFile = "ardelin-core.wasm";
-const compiled = lacking() === "" ? compile() : null;
-compiled?.catch(() => {});  // said when the start awaits it
-function compile() {
-    const bytes = () => fetch(wasmFile, {credentials: "same-origin"}).then((response) => {
-        if (!response.ok) {
-            throw new Error(`${wasmFile}: HTTP ${response.status}`);
-        }
-        return response.arrayBuffer();
-    });
-    return WebAssembly.compileStreaming(fetch(wasmFile, {credentials: "same-origin"}))
-        .catch(() => bytes().then((b) => WebAssembly.compile(b)));
-}
-
-// The module's glue with the compiled module in place of its own fetch; a
-// failure to compile or instantiate rejects.
-function instantiate() {
-    return new Promise((resolve, reject) => {
-        createArdelin({
-            instantiateWasm(imports, receive) {
-                compiled.then((module) => WebAssembly.instantiate(module, imports).then((i) => receive(i, module)))
-                    .catch(reject);
-                return {};
-            },
-        }).then(resolve, reject);
-    });
-}
-
-// The module's glue (ardelin-core.js), which defines createArdelin.
-function loadGlue() {
-    return new Promise((resolve, reject) => {
-        const script = document.createElement("script");
-        script.src = "ardelin-core.js";
-        script.onload = resolve;
-        script.onerror = reject;
-        document.head.append(script);
-    });
-}
-
-// The whole page parsed, the form with it.
-function parsed() {
-    return document.readyState !== "loading" ? Promise.resolve()
-        : new Promise((resolve) => document.addEventListener("DOMContentLoaded", resolve, {once: true}));
-}
-
 (async () => {
     let core;
     try {
         const missing = lacking();
         if (missing !== "") {
-            await parsed();
             cannotRun(`it has no ${missing}`);
             return;
         }
-        const glue = await loadGlue().then(() => typeof createArdelin === "function", () => false);
-        await parsed();
-        if (!glue) {
+        if (typeof createArdelin !== "function") {
             cannotRun("its program file, ardelin-core.js, did not load");
             return;
         }
-        core = await instantiate();
+        core = await createArdelin();
     } catch (error) {
         cannotRun(`its WebAssembly module did not load or start (${error})`);
         return;
@@ -126,21 +76,22 @@ function parsed() {
     start(core);
 })();
 
-// The page once the module runs: the form built from the description, each
-// control measured and placed by the one scale rule, the layout fitted to
-// the screen, focus and presses handled, reports shown.
-function start(core) {
+// The page once the module runs: each control of the form measured and
+// placed by the one scale rule and the layout fitted to the screen; then, in
+// a task of its own so that neither keeps the browser busy for long, focus
+// and presses handled and reports shown.
+async function start(core) {
     document.documentElement.classList.remove("loading");  // measured as the table
     const page = build(core);
     const layout = core.layOut(measure(core, page));
     place(page, layout);
     fit(layout);
     addEventListener("resize", () => fit(layout));
+    await new Promise((resolve) => setTimeout(resolve));
+
     const showReport = reporter(core, page);
     handleFocus(core, page);
     handlePresses(page, new core.Form(page.separator), showReport);
-
-    document.getElementById("version").textContent = core.version();
     const first = page.elements[0];
     first.focus();
     selectFromStart(first);

@@ -91,12 +91,6 @@ bool HoldsPrompt(int index, const std::string& text) {
     return field != nullptr && view::HoldsPrompt(*field, text);
 }
 
-std::string Version() {
-    std::string text = view::VersionText();
-    text.pop_back();  // the line's end
-    return text;
-}
-
 // The form model with its calculations bound, as the page's fields see it.
 class WebForm {
 public:
@@ -141,7 +135,6 @@ EMSCRIPTEN_BINDINGS(ardelin) {
     emscripten::function("widestDigit", &WidestDigit);
     emscripten::function("layOut", &LayOut);
     emscripten::function("holdsPrompt", &HoldsPrompt);
-    emscripten::function("version", &Version);
     emscripten::constant("title", std::string(view::kTitle));
     emscripten::class_<WebForm>("Form")
         .constructor<const std::string&>()
