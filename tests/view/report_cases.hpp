@@ -133,6 +133,18 @@ inline std::vector<ReportCase> ReportCases() {
         "Conversion error: the text in the frequency field, \u201C" + std::string(38, 'x') +
             "\u00E9\u2026\u201D, is not a number.",
         "FreqText");
+    // 0 / 0 where an input makes the divisor zero, and where no input does (an area too small to hold).
+    row("zero temperature over zero bandwidth", with({"SysTempText=0", "BandwidthText=0"}), Button::Command2,
+        "Overflow: the temperature fluctuation is system temperature / \u221A(bandwidth \u00D7 time product), and "
+        "with the system temperature and the bandwidth \u00D7 time product both zero (the bandwidth is zero) it is "
+        "0 / 0, which is no number. Type a number other than zero into the bandwidth field.",
+        "BandwidthText");
+    row("zero temperature over an area too small to hold", with({"SysTempText=0", "DiameterText=1e-30"}),
+        Button::Command2,
+        "Overflow: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and with the temperature "
+        "fluctuation and the antenna area both zero it is 0 / 0, which is no number. Check the system temperature, "
+        "the dish diameter and the antenna efficiency.",
+        "", "0 kelvin");
     // Zero diameter and zero antenna efficiency: the diameter is named.
     row("zero diameter and zero antenna efficiency", with({"DiameterText=0", "AEfficiencyText=0"}), Button::Command2,
         "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "

@@ -8,6 +8,7 @@
 #include "calc/calc_error.hpp"
 #include "calc/cause.hpp"
 #include "calc/numbers.hpp"
+#include "window/view/controls.hpp"
 
 namespace ardelin::view {
 namespace {
@@ -129,67 +130,132 @@ std::string Janskies(double value, char separator) {
     return sign + digits;
 }
 
+// Every report is one of these sentences, whole, so that a translation can
+// follow its own grammar and word order: a placeholder may move or, where
+// the translation says it otherwise, go. A field is offered twice: as a
+// noun ("dish diameter") and as its visible label, quoted
+// ("“Dish diameter (m)”"), for languages where the noun would decline.
+// English uses the nouns.
+namespace sentence {
+// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the largest number, %4 the field's label, quoted.
+constexpr std::string_view kTooLarge =
+    "Overflow: the number in the %1 field, %2, is too large. A number can be at most about %3.";
+// TRANSLATORS: %1 the field (a noun), %2 the field's label, quoted.
+constexpr std::string_view kEmpty = "Conversion error: the %1 field is empty. Type a number into it.";
+// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted,
+// %4 the field's label, quoted.
+constexpr std::string_view kWantsComma =
+    "Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
+    "separator as a comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.";
+// TRANSLATORS: as the sentence before, with a decimal point.
+constexpr std::string_view kWantsPoint =
+    "Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
+    "separator as a point. Meant as a decimal number, it is written %3. Digits cannot be grouped.";
+// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the field's label, quoted.
+constexpr std::string_view kNotANumber = "Conversion error: the text in the %1 field, %2, is not a number.";
+// TRANSLATORS: %1 the flux in janskies, a negative number.
+constexpr std::string_view kFluxTooLow =
+    "Overflow: the flux, %1 Jy, is less than the \u221232768 Jy that the flux field can show. The flux falls as "
+    "the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer "
+    "time constant.";
+// TRANSLATORS: %1 the flux in janskies.
+constexpr std::string_view kFluxTooHigh =
+    "Overflow: the flux, %1 Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
+    "dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
+    "constant.";
+// In the sentences below: %1 the kind of error ("Overflow"), %2 the quantity that failed ("beam width"),
+// %3 how it is computed.
+// TRANSLATORS: %4 the field (a noun) that is negative, %5 its label, quoted.
+constexpr std::string_view kNegativeRoot =
+    "%1: the %2, %3, is negative because the %4 is negative, and a negative number has no square root. Type a "
+    "positive number into the %4 field.";
+// TRANSLATORS: %4 the quantity divided by, %5 the field (a noun) that makes it zero, %6 its label, quoted.
+constexpr std::string_view kZeroThrough =
+    "%1: the %2 is %3, and the %4 is zero because the %5 is zero. Type a number other than zero into the %5 "
+    "field.";
+// TRANSLATORS: %4 the field (a noun) divided by, %5 its label, quoted.
+constexpr std::string_view kZeroInput =
+    "%1: the %2 is %3, and the %4 is zero. Type a number other than zero into the %4 field.";
+// TRANSLATORS: %4 the quantity divided by, %5 the inputs to check.
+constexpr std::string_view kZeroUnderflow =
+    "%1: the %2 is %3, and the %4 is zero: too small to hold, it became zero. Check %5.";
+// TRANSLATORS: %4 the quantity divided, %5 the quantity divided by, %6 the field (a noun) that makes them
+// zero, %7 its label, quoted.
+constexpr std::string_view kNoNumberThrough =
+    "%1: the %2 is %3, and with the %4 and the %5 both zero (the %6 is zero) it is 0 / 0, which is no number. "
+    "Type a number other than zero into the %6 field.";
+// TRANSLATORS: %4 the quantity divided, %5 the field (a noun) divided by, %6 its label, quoted.
+constexpr std::string_view kNoNumberInput =
+    "%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Type a number "
+    "other than zero into the %5 field.";
+// TRANSLATORS: %4 the quantity divided, %5 the quantity divided by, %6 the inputs to check.
+constexpr std::string_view kNoNumber =
+    "%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Check %6.";
+// TRANSLATORS: %4 the largest number, %5 the inputs to check.
+constexpr std::string_view kBeyond =
+    "%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.";
+}  // namespace sentence
+
+// A field's visible label, quoted.
+std::string Label(Field field) { return Quoted(std::string(ControlOf(field).accessibleName)); }
+
 std::string ReadFailure(const CalcError& error, const Form1& form) {
     const char separator = form.DecimalSeparator();
-    const std::string role = Role(*error.SourceField());
+    const Field field = *error.SourceField();
+    const std::string role = Role(field);
+    const std::string label = Label(field);
     const std::string& text = error.FieldTextSeen();
     const std::string quoted = Quoted(text);
     if (error.Kind() == CalcErrorKind::Overflow) {
-        return Format("Overflow: the number in the %1 field, %2, is too large. A number can be at most about %3.",
-                      {role, quoted, Decimal("3.4E+38", separator)});
+        return Format(sentence::kTooLarge, {role, quoted, Decimal("3.4E+38", separator), label});
     }
     if (text.find_first_not_of(" \t") == std::string::npos) {
-        return Format("Conversion error: the %1 field is empty. Type a number into it.", {role});
+        return Format(sentence::kEmpty, {role, label});
     }
     if (const std::optional<std::string> hint = InOtherSeparator(text, separator)) {
-        return Format("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes "
-                      "the decimal separator as a %3. Meant as a decimal number, it is written %4. "
-                      "Digits cannot be grouped.",
-                      {role, quoted, separator == ',' ? "comma" : "point", Quoted(*hint)});
+        return Format(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint,
+                      {role, quoted, Quoted(*hint), label});
     }
-    return Format("Conversion error: the text in the %1 field, %2, is not a number.", {role, quoted});
+    return Format(sentence::kNotANumber, {role, quoted, label});
 }
 
 std::string WholeNumberFailure(const CalcError& error, const Form1& form) {
     const double flux = error.Value().value_or(0.0);
-    return Format("Overflow: the flux, %1 Jy, is %2 that the flux field can show. The flux falls as the dish "
-                  "diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a "
-                  "longer time constant.",
-                  {Janskies(flux, form.DecimalSeparator()),
-                   flux < 0 ? "less than the \u221232768 Jy" : "more than the 32767 Jy"});
+    return Format(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh,
+                  {Janskies(flux, form.DecimalSeparator())});
 }
 
 std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input) {
     const StepWords words = Words(error.Step(), form.DecimalSeparator());
     const std::string kind = KindLabel(error.Kind());
     const std::string inputRole = input ? Role(*input) : std::string();
+    const std::string inputLabel = input ? Label(*input) : std::string();
 
     if (error.Kind() == CalcErrorKind::InvalidArgument) {
-        return Format("%1: the %2, %3, is negative because the %4 is negative, and a negative number has no "
-                      "square root. Type a positive number into the %4 field.",
-                      {kind, words.quantity, words.formula, inputRole});
+        return Format(sentence::kNegativeRoot, {kind, words.quantity, words.formula, inputRole, inputLabel});
     }
     // A zero divisor: n / 0 is a division by zero, 0 / 0 no number at all.
     const bool byZero = words.divisor != nullptr && error.Kind() == CalcErrorKind::DivisionByZero;
     const bool zeroByZero = words.numerator != nullptr && error.Kind() == CalcErrorKind::Overflow && error.NoNumber();
-    if (byZero || zeroByZero) {
-        const std::string divisor = words.divisor;
-        const bool through = input && inputRole != divisor;  // the divisor is zero because an input is
-        std::string why;
-        if (byZero) {
-            why = through  ? Format("the %1 is zero because the %2 is zero", {divisor, inputRole})
-                  : input ? Format("the %1 is zero", {divisor})
-                          : Format("the %1 is zero: too small to hold, it became zero", {divisor});
-        } else {
-            why = Format("with the %1 and the %2 both zero%3 it is 0 / 0, which is no number",
-                         {words.numerator, divisor, through ? Format(" (the %1 is zero)", {inputRole}) : ""});
-        }
-        const std::string advice = input ? Format("Type a number other than zero into the %1 field.", {inputRole})
-                                         : Format("Check %1.", {words.check});
-        return Format("%1: the %2 is %3, and %4. %5", {kind, words.quantity, words.formula, why, advice});
+    if (byZero) {
+        const bool through = input && inputRole != words.divisor;  // the divisor is zero because an input is
+        return through ? Format(sentence::kZeroThrough,
+                                {kind, words.quantity, words.formula, words.divisor, inputRole, inputLabel})
+               : input ? Format(sentence::kZeroInput, {kind, words.quantity, words.formula, inputRole, inputLabel})
+                       : Format(sentence::kZeroUnderflow,
+                                {kind, words.quantity, words.formula, words.divisor, words.check});
     }
-    return Format("%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.",
-                  {kind, words.quantity, words.formula, Decimal("3.4E+38", form.DecimalSeparator()), words.check});
+    if (zeroByZero) {
+        const bool through = input && inputRole != words.divisor;
+        return through ? Format(sentence::kNoNumberThrough, {kind, words.quantity, words.formula, words.numerator,
+                                                             words.divisor, inputRole, inputLabel})
+               : input ? Format(sentence::kNoNumberInput,
+                                {kind, words.quantity, words.formula, words.numerator, inputRole, inputLabel})
+                       : Format(sentence::kNoNumber,
+                                {kind, words.quantity, words.formula, words.numerator, words.divisor, words.check});
+    }
+    return Format(sentence::kBeyond, {kind, words.quantity, words.formula,
+                                      Decimal("3.4E+38", form.DecimalSeparator()), words.check});
 }
 
 }  // namespace
