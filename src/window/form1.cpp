@@ -4,27 +4,36 @@
 #include <stdexcept>
 #include <utility>
 
+#include "window/text_mark.hpp"
+
 namespace ardelin {
 namespace {
 
+// Each field's name as a report's sentences use it, and its prompt.
 constexpr std::array<FieldInfo, kFieldCount> kFieldInfo{{
-    {"DiameterText", "dish diameter", "Diameter of dish (m)"},
-    {"WavelengthText", "wavelength", "Wavelength (m)"},
-    {"SysTempText", "system temperature", "System Temp(kelvin)"},
-    {"BandwidthText", "bandwidth", "Bandwidth (MHz)"},
-    {"TimeConstText", "time constant", "Time Constant (sec)"},
-    {"AEfficiencyText", "antenna efficiency", "Antenna Efficiency%"},
-    {"SysEfficiencyText", "system efficiency", "System Efficiency %"},
-    {"BeamwidthText", "beam width result", ""},
-    {"DTText", "temperature fluctuation result", ""},
-    {"LowerLimitText", "flux fluctuation result", ""},
-    {"FreqText", "frequency", "Frequency to convert (MHz)"},
+    // TRANSLATORS: each field's name as a noun, lower case, as a report's sentences use it ("the %1 field"),
+    // then the prompt the field shows until a number is typed.
+    {"DiameterText", N_("dish diameter"), N_("Diameter of dish (m)")},
+    {"WavelengthText", N_("wavelength"), N_("Wavelength (m)")},
+    {"SysTempText", N_("system temperature"), N_("System Temp(kelvin)")},
+    {"BandwidthText", N_("bandwidth"), N_("Bandwidth (MHz)")},
+    {"TimeConstText", N_("time constant"), N_("Time Constant (sec)")},
+    {"AEfficiencyText", N_("antenna efficiency"), N_("Antenna Efficiency%")},
+    {"SysEfficiencyText", N_("system efficiency"), N_("System Efficiency %")},
+    {"BeamwidthText", N_("beam width result"), ""},
+    {"DTText", N_("temperature fluctuation result"), ""},
+    {"LowerLimitText", N_("flux fluctuation result"), ""},
+    {"FreqText", N_("frequency"), N_("Frequency to convert (MHz)")},
 }};
 
 constexpr std::array<ButtonInfo, kButtonCount> kButtonInfo{{
-    {"Command1", "&Beam Width"},
-    {"Command2", "&Lower limit"},
-    {"Command3", "&Convert"},
+    // TRANSLATORS: a button's caption; the letter after '&' is its access key (Alt+letter), and the three
+    // buttons' keys differ. Japanese and Chinese put the Latin letter after the caption: "…(&B)".
+    {"Command1", N_("&Beam Width")},
+    // TRANSLATORS: a button's caption, with its access key after '&'.
+    {"Command2", N_("&Lower limit")},
+    // TRANSLATORS: a button's caption, with its access key after '&'.
+    {"Command3", N_("&Convert")},
 }};
 
 }  // namespace

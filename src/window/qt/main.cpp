@@ -12,6 +12,8 @@
 #include "calc/handlers.hpp"
 #include "window/form1.hpp"
 #include "window/qt/form1_window.hpp"
+#include "window/text_mark.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/info.hpp"
 
 int main(int argc, char* argv[]) {
@@ -20,7 +22,8 @@ int main(int argc, char* argv[]) {
     // Before QApplication, which would connect to the display.
     const std::vector<std::string> arguments(argv, argv + argc);
     if (const auto answer = ardelin::view::AnswerInfoOptions(
-            arguments, "Qt's own options, such as -style NAME, are accepted as well.")) {
+            // TRANSLATORS: the Linux program's note in --help, after its description.
+            arguments, ardelin::view::Tr(N_("Qt's own options, such as -style NAME, are accepted as well.")))) {
         std::fputs(answer->text.c_str(), stdout);
         return answer->exitCode;
     }

@@ -11,6 +11,7 @@
 
 #include "calc/units.hpp"
 #include "window/form1.hpp"
+#include "window/text_mark.hpp"
 
 namespace ardelin::view {
 
@@ -37,23 +38,25 @@ struct Control {
 
 // Every field and button, in tab order.
 inline constexpr std::array<Control, kControlCount> kControls{{
-    {Field::DiameterText, {120, 120, 1575, 285}, "Diameter in metres", "Dish diameter (m)", nullptr},
-    {Field::WavelengthText, {120, 480, 1575, 285}, "", "Wavelength (m)", ""},
-    {Field::SysTempText, {120, 840, 1575, 285}, "Temperature in kelvin - typically 100", "System temperature (K)",
+    // TRANSLATORS: each control's tooltip, then its name for screen readers (the page also shows a
+    // field's name as its label on a phone).
+    {Field::DiameterText, {120, 120, 1575, 285}, N_("Diameter in metres"), N_("Dish diameter (m)"), nullptr},
+    {Field::WavelengthText, {120, 480, 1575, 285}, "", N_("Wavelength (m)"), ""},
+    {Field::SysTempText, {120, 840, 1575, 285}, N_("Temperature in kelvin - typically 100"), N_("System temperature (K)"),
      nullptr},
-    {Field::BandwidthText, {120, 1200, 1575, 285}, "e g 4Ghz = 4000 Mhz", "Bandwidth (MHz)", nullptr},
-    {Field::TimeConstText, {120, 1560, 1575, 285}, "Value in seconds", "Time constant (s)", nullptr},
-    {Field::AEfficiencyText, {120, 1920, 1575, 285}, "Typically 50 or 60", "Antenna efficiency (%)", nullptr},
-    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, "Typically 10", "System efficiency (%)", nullptr},
-    {Button::Command1, {1920, 360, 1095, 255}, "", "Beam Width", nullptr},
-    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", "Beam width result (degrees)", kDegrees},
-    {Button::Command2, {1920, 960, 1095, 255}, "Lowest detectable fluctuation", "Lower limit", nullptr},
-    {Field::LowerLimitText, {3240, 1320, 1335, 285}, "Lowest detectable fluctuation in Janskies/Flux Units",
-     "Lowest detectable flux fluctuation result (Jy)", kJanskies},
-    {Field::DTText, {3240, 960, 1335, 285}, "Lowest detectable fluctuation - in kelvin",
-     "Lowest detectable temperature fluctuation result (K)", kKelvin},
-    {Field::FreqText, {120, 5040, 2175, 285}, "", "Frequency to convert (MHz)", nullptr},
-    {Button::Command3, {2520, 5040, 735, 255}, "", "Convert", nullptr},
+    {Field::BandwidthText, {120, 1200, 1575, 285}, N_("e g 4Ghz = 4000 Mhz"), N_("Bandwidth (MHz)"), nullptr},
+    {Field::TimeConstText, {120, 1560, 1575, 285}, N_("Value in seconds"), N_("Time constant (s)"), nullptr},
+    {Field::AEfficiencyText, {120, 1920, 1575, 285}, N_("Typically 50 or 60"), N_("Antenna efficiency (%)"), nullptr},
+    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, N_("Typically 10"), N_("System efficiency (%)"), nullptr},
+    {Button::Command1, {1920, 360, 1095, 255}, "", N_("Beam Width"), nullptr},
+    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", N_("Beam width result (degrees)"), kDegrees},
+    {Button::Command2, {1920, 960, 1095, 255}, N_("Lowest detectable fluctuation"), N_("Lower limit"), nullptr},
+    {Field::LowerLimitText, {3240, 1320, 1335, 285}, N_("Lowest detectable fluctuation in Janskies/Flux Units"),
+     N_("Lowest detectable flux fluctuation result (Jy)"), kJanskies},
+    {Field::DTText, {3240, 960, 1335, 285}, N_("Lowest detectable fluctuation - in kelvin"),
+     N_("Lowest detectable temperature fluctuation result (K)"), kKelvin},
+    {Field::FreqText, {120, 5040, 2175, 285}, "", N_("Frequency to convert (MHz)"), nullptr},
+    {Button::Command3, {2520, 5040, 735, 255}, "", N_("Convert"), nullptr},
 }};
 
 // True when every field and every button stands in the table exactly once.

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "ardelin_version.hpp"
+#include "window/text_mark.hpp"
+#include "window/view/catalogue.hpp"
 
 namespace ardelin::view {
 
@@ -40,16 +42,18 @@ std::optional<InfoAnswer> AnswerInfoOptions(const std::vector<std::string>& argu
         return InfoAnswer{VersionText(), 0};
     }
     if (help) {
-        std::string text = "Usage: ardelin [options]\n"
-                           "Beam width and lowest detectable fluctuation of a radio-telescope dish, and the "
-                           "wavelength of a frequency.\nOpens one window; reads and writes no files.";
+        std::string text = std::string(Tr(N_("Usage: ardelin [options]"))) + "\n" +
+                           // TRANSLATORS: the second line of --help.
+                           std::string(Tr(N_("Beam width and lowest detectable fluctuation of a radio-telescope "
+                                             "dish, and the wavelength of a frequency."))) +
+                           "\n" + std::string(Tr(N_("Opens one window; reads and writes no files.")));
         if (!frontEndNote.empty()) {
             text += ' ';
             text += frontEndNote;
         }
-        text += "\n\nOptions:\n"
-                "  -h, -?, --help, --help-all  Displays this help.\n"
-                "  -v, --version               Displays the version.\n";
+        text += "\n\n" + std::string(Tr(N_("Options:"))) + "\n  -h, -?, --help, --help-all  " +
+                std::string(Tr(N_("Displays this help."))) + "\n  -v, --version               " +
+                std::string(Tr(N_("Displays the version."))) + "\n";
         return InfoAnswer{text, 0};
     }
     return std::nullopt;

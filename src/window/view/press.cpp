@@ -5,6 +5,8 @@
 #include <string>
 
 #include "calc/calc_error.hpp"
+#include "window/text_mark.hpp"
+#include "window/view/catalogue.hpp"
 
 namespace ardelin::view {
 
@@ -20,7 +22,8 @@ std::optional<Report> Press(Form1& form, Button button) {
     } catch (const CalcError& error) {
         return ReportOn(error, form);
     } catch (const std::exception& error) {
-        return Report{std::string("The calculation stopped unexpectedly: ") + error.what(), std::nullopt, true};
+        // TRANSLATORS: a failure of the program itself, not of the numbers; the program's own words follow.
+        return Report{std::string(Tr(N_("The calculation stopped unexpectedly: "))) + error.what(), std::nullopt, true};
     }
 }
 

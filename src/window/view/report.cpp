@@ -8,6 +8,8 @@
 #include "calc/calc_error.hpp"
 #include "calc/cause.hpp"
 #include "calc/numbers.hpp"
+#include "window/text_mark.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 
 namespace ardelin::view {
@@ -41,7 +43,7 @@ std::string Decimal(std::string_view number, char separator) {
     return text;
 }
 
-std::string Role(Field field) { return std::string(Info(field).role); }
+std::string Role(Field field) { return std::string(Tr(Info(field).role)); }
 
 // A field's text as the report quotes it: shortened to 39 characters and an
 // ellipsis when long, cut between characters, never inside one.
@@ -58,61 +60,69 @@ std::string Quoted(const std::string& text) {
         }
     }
     const std::string shown = characters > kMax ? text.substr(0, cut) + "\u2026" : text;
-    return "\u201C" + shown + "\u201D";
+    // TRANSLATORS: a text quoted in a report, %1 in this language's quotation marks.
+    return Format(Tr(N_("\u201C%1\u201D")), {shown});
 }
 
-const char* KindLabel(CalcErrorKind kind) {
+std::string_view KindLabel(CalcErrorKind kind) {
     switch (kind) {
-        case CalcErrorKind::Conversion: return "Conversion error";
-        case CalcErrorKind::Overflow: return "Overflow";
-        case CalcErrorKind::DivisionByZero: return "Division by zero";
-        case CalcErrorKind::InvalidArgument: return "Invalid argument";
+        // TRANSLATORS: the kind of error, first in every report.
+        case CalcErrorKind::Conversion: return Tr(N_("Conversion error"));
+        case CalcErrorKind::Overflow: return Tr(N_("Overflow"));
+        case CalcErrorKind::DivisionByZero: return Tr(N_("Division by zero"));
+        case CalcErrorKind::InvalidArgument: return Tr(N_("Invalid argument"));
     }
     return KindName(kind);
 }
 
 // How a report speaks of the step that failed.
 struct StepWords {
-    std::string quantity;  // "beam width"
-    std::string formula;   // how the program computes it
-    const char* divisor;    // what it divides by; nullptr: it divides by a constant
-    const char* numerator;  // what it divides; with a zero divisor, 0 / 0 needs both zero
-    const char* check;      // the inputs to check when no one input decides
+    std::string_view quantity;   // "beam width"
+    std::string formula;         // how the program computes it
+    std::string_view divisor;    // what it divides by; empty: it divides by a constant
+    std::string_view numerator;  // what it divides; with a zero divisor, 0 / 0 needs both zero
+    std::string_view check;      // the inputs to check when no one input decides
 };
 
 StepWords Words(CalcStep step, char separator) {
+    const auto formula = [](std::string_view english) { return std::string(Tr(english)); };
+    // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it,
+    // what it divides by, what it divides, and the inputs to check.
     switch (step) {
         case CalcStep::BeamWidth:
-            return {"beam width", "60 \u00D7 wavelength / dish diameter", "dish diameter", "wavelength",
-                    "the wavelength and the dish diameter"};
+            return {Tr(N_("beam width")), formula(N_("60 \u00D7 wavelength / dish diameter")), Tr(N_("dish diameter")),
+                    Tr(N_("wavelength")), Tr(N_("the wavelength and the dish diameter"))};
         case CalcStep::AntennaArea:
-            return {"antenna area", "(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency", nullptr,
-                    nullptr, "the dish diameter and the antenna efficiency"};
+            return {Tr(N_("antenna area")), formula(N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency")),
+                    {}, {}, Tr(N_("the dish diameter and the antenna efficiency"))};
         case CalcStep::RadiometerProduct:
         case CalcStep::SquareRoot:
-            return {"bandwidth \u00D7 time product", "bandwidth \u00D7 1E+07 \u00D7 time constant", nullptr, nullptr,
-                    "the bandwidth and the time constant"};
+            return {Tr(N_("bandwidth \u00D7 time product")), formula(N_("bandwidth \u00D7 1E+07 \u00D7 time constant")),
+                    {}, {}, Tr(N_("the bandwidth and the time constant"))};
         case CalcStep::TemperatureFluctuation:
-            return {"temperature fluctuation", "system temperature / \u221A(bandwidth \u00D7 time product)",
-                    "bandwidth \u00D7 time product", "system temperature",
-                    "the system temperature, the bandwidth and the time constant"};
+            return {Tr(N_("temperature fluctuation")),
+                    formula(N_("system temperature / \u221A(bandwidth \u00D7 time product)")),
+                    Tr(N_("bandwidth \u00D7 time product")), Tr(N_("system temperature")),
+                    Tr(N_("the system temperature, the bandwidth and the time constant"))};
         case CalcStep::FluxOverArea:
-            return {"flux",
-                    Format("temperature fluctuation \u00D7 %1 / antenna area", {Decimal("1.4E-23", separator)}),
-                    "antenna area", "temperature fluctuation",
-                    "the system temperature, the dish diameter and the antenna efficiency"};
+            return {Tr(N_("flux")),
+                    Format(Tr(N_("temperature fluctuation \u00D7 %1 / antenna area")), {Decimal("1.4E-23", separator)}),
+                    Tr(N_("antenna area")), Tr(N_("temperature fluctuation")),
+                    Tr(N_("the system temperature, the dish diameter and the antenna efficiency"))};
         case CalcStep::FluxOverEfficiency:
-            return {"flux", "(flux before the system efficiency) \u00D7 100 / system efficiency", "system efficiency",
-                    "flux before the system efficiency", "the system efficiency"};
+            return {Tr(N_("flux")), formula(N_("(flux before the system efficiency) \u00D7 100 / system efficiency")),
+                    Tr(N_("system efficiency")), Tr(N_("flux before the system efficiency")),
+                    Tr(N_("the system efficiency"))};
         case CalcStep::FluxInJanskies:
         case CalcStep::WholeNumber:
-            return {"flux", "(flux after the system efficiency) \u00D7 1E+29, in janskies", nullptr, nullptr,
-                    "the inputs of the flux"};
+            return {Tr(N_("flux")), formula(N_("(flux after the system efficiency) \u00D7 1E+29, in janskies")), {}, {},
+                    Tr(N_("the inputs of the flux"))};
         case CalcStep::Wavelength:
-            return {"wavelength", "300 / frequency", "frequency", nullptr, "the frequency"};
+            return {Tr(N_("wavelength")), formula(N_("300 / frequency")), Tr(N_("frequency")), {},
+                    Tr(N_("the frequency"))};
         case CalcStep::ReadField: break;
     }
-    return {"result", "", nullptr, nullptr, "the inputs"};
+    return {Tr(N_("result")), "", {}, {}, Tr(N_("the inputs"))};
 }
 
 // A flux in janskies as a person reads it: whole, its thousands set apart
@@ -137,67 +147,70 @@ std::string Janskies(double value, char separator) {
 // ("“Dish diameter (m)”"), for languages where the noun would decline.
 // English uses the nouns.
 namespace sentence {
-// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the largest number, %4 the field's label, quoted.
 constexpr std::string_view kTooLarge =
-    "Overflow: the number in the %1 field, %2, is too large. A number can be at most about %3.";
-// TRANSLATORS: %1 the field (a noun), %2 the field's label, quoted.
-constexpr std::string_view kEmpty = "Conversion error: the %1 field is empty. Type a number into it.";
-// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted,
-// %4 the field's label, quoted.
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the largest number, %4 the field's label, quoted.
+    N_("Overflow: the number in the %1 field, %2, is too large. A number can be at most about %3.");
+constexpr std::string_view kEmpty =
+    // TRANSLATORS: %1 the field (a noun), %2 the field's label, quoted.
+    N_("Conversion error: the %1 field is empty. Type a number into it.");
 constexpr std::string_view kWantsComma =
-    "Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
-    "separator as a comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.";
-// TRANSLATORS: as the sentence before, with a decimal point.
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted,
+    // %4 the field's label, quoted.
+    N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
+       "separator as a comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
 constexpr std::string_view kWantsPoint =
-    "Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
-    "separator as a point. Meant as a decimal number, it is written %3. Digits cannot be grouped.";
-// TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the field's label, quoted.
-constexpr std::string_view kNotANumber = "Conversion error: the text in the %1 field, %2, is not a number.";
-// TRANSLATORS: %1 the flux in janskies, a negative number.
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal point, quoted,
+    // %4 the field's label, quoted.
+    N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
+       "separator as a point. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
+constexpr std::string_view kNotANumber =
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the field's label, quoted.
+    N_("Conversion error: the text in the %1 field, %2, is not a number.");
 constexpr std::string_view kFluxTooLow =
-    "Overflow: the flux, %1 Jy, is less than the \u221232768 Jy that the flux field can show. The flux falls as "
-    "the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer "
-    "time constant.";
-// TRANSLATORS: %1 the flux in janskies.
+    // TRANSLATORS: %1 the flux in janskies, a negative number.
+    N_("Overflow: the flux, %1 Jy, is less than the \u221232768 Jy that the flux field can show. The flux falls as "
+       "the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer "
+       "time constant.");
 constexpr std::string_view kFluxTooHigh =
-    "Overflow: the flux, %1 Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
-    "dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
-    "constant.";
+    // TRANSLATORS: %1 the flux in janskies.
+    N_("Overflow: the flux, %1 Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
+       "dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
+       "constant.");
 // In the sentences below: %1 the kind of error ("Overflow"), %2 the quantity that failed ("beam width"),
 // %3 how it is computed.
-// TRANSLATORS: %4 the field (a noun) that is negative, %5 its label, quoted.
 constexpr std::string_view kNegativeRoot =
-    "%1: the %2, %3, is negative because the %4 is negative, and a negative number has no square root. Type a "
-    "positive number into the %4 field.";
-// TRANSLATORS: %4 the quantity divided by, %5 the field (a noun) that makes it zero, %6 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) that is negative, %5 its label, quoted.
+    N_("%1: the %2, %3, is negative because the %4 is negative, and a negative number has no square root. Type a "
+       "positive number into the %4 field.");
 constexpr std::string_view kZeroThrough =
-    "%1: the %2 is %3, and the %4 is zero because the %5 is zero. Type a number other than zero into the %5 "
-    "field.";
-// TRANSLATORS: %4 the field (a noun) divided by, %5 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the field (a noun) that makes it zero, %6 its label, quoted.
+    N_("%1: the %2 is %3, and the %4 is zero because the %5 is zero. Type a number other than zero into the %5 "
+       "field.");
 constexpr std::string_view kZeroInput =
-    "%1: the %2 is %3, and the %4 is zero. Type a number other than zero into the %4 field.";
-// TRANSLATORS: %4 the quantity divided by, %5 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) divided by, %5 its label, quoted.
+    N_("%1: the %2 is %3, and the %4 is zero. Type a number other than zero into the %4 field.");
 constexpr std::string_view kZeroUnderflow =
-    "%1: the %2 is %3, and the %4 is zero: too small to hold, it became zero. Check %5.";
-// TRANSLATORS: %4 the quantity divided, %5 the quantity divided by, %6 the field (a noun) that makes them
-// zero, %7 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the inputs to check.
+    N_("%1: the %2 is %3, and the %4 is zero: too small to hold, it became zero. Check %5.");
 constexpr std::string_view kNoNumberThrough =
-    "%1: the %2 is %3, and with the %4 and the %5 both zero (the %6 is zero) it is 0 / 0, which is no number. "
-    "Type a number other than zero into the %6 field.";
-// TRANSLATORS: %4 the quantity divided, %5 the field (a noun) divided by, %6 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the quantity divided by, %6 the field (a noun) that makes them
+    // zero, %7 its label, quoted.
+    N_("%1: the %2 is %3, and with the %4 and the %5 both zero (the %6 is zero) it is 0 / 0, which is no number. "
+       "Type a number other than zero into the %6 field.");
 constexpr std::string_view kNoNumberInput =
-    "%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Type a number "
-    "other than zero into the %5 field.";
-// TRANSLATORS: %4 the quantity divided, %5 the quantity divided by, %6 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the field (a noun) divided by, %6 its label, quoted.
+    N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Type a number "
+       "other than zero into the %5 field.");
 constexpr std::string_view kNoNumber =
-    "%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Check %6.";
-// TRANSLATORS: %4 the largest number, %5 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the quantity divided by, %6 the inputs to check.
+    N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Check %6.");
 constexpr std::string_view kBeyond =
-    "%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.";
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the largest number, %5 the inputs to check.
+    N_("%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.");
 }  // namespace sentence
 
 // A field's visible label, quoted.
-std::string Label(Field field) { return Quoted(std::string(ControlOf(field).accessibleName)); }
+std::string Label(Field field) { return Quoted(std::string(Tr(ControlOf(field).accessibleName))); }
 
 std::string ReadFailure(const CalcError& error, const Form1& form) {
     const char separator = form.DecimalSeparator();
@@ -207,54 +220,54 @@ std::string ReadFailure(const CalcError& error, const Form1& form) {
     const std::string& text = error.FieldTextSeen();
     const std::string quoted = Quoted(text);
     if (error.Kind() == CalcErrorKind::Overflow) {
-        return Format(sentence::kTooLarge, {role, quoted, Decimal("3.4E+38", separator), label});
+        return Format(Tr(sentence::kTooLarge), {role, quoted, Decimal("3.4E+38", separator), label});
     }
     if (text.find_first_not_of(" \t") == std::string::npos) {
-        return Format(sentence::kEmpty, {role, label});
+        return Format(Tr(sentence::kEmpty), {role, label});
     }
     if (const std::optional<std::string> hint = InOtherSeparator(text, separator)) {
-        return Format(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint,
+        return Format(Tr(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint),
                       {role, quoted, Quoted(*hint), label});
     }
-    return Format(sentence::kNotANumber, {role, quoted, label});
+    return Format(Tr(sentence::kNotANumber), {role, quoted, label});
 }
 
 std::string WholeNumberFailure(const CalcError& error, const Form1& form) {
     const double flux = error.Value().value_or(0.0);
-    return Format(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh,
+    return Format(Tr(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh),
                   {Janskies(flux, form.DecimalSeparator())});
 }
 
 std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input) {
     const StepWords words = Words(error.Step(), form.DecimalSeparator());
-    const std::string kind = KindLabel(error.Kind());
+    const std::string kind(KindLabel(error.Kind()));
     const std::string inputRole = input ? Role(*input) : std::string();
     const std::string inputLabel = input ? Label(*input) : std::string();
 
     if (error.Kind() == CalcErrorKind::InvalidArgument) {
-        return Format(sentence::kNegativeRoot, {kind, words.quantity, words.formula, inputRole, inputLabel});
+        return Format(Tr(sentence::kNegativeRoot), {kind, words.quantity, words.formula, inputRole, inputLabel});
     }
     // A zero divisor: n / 0 is a division by zero, 0 / 0 no number at all.
-    const bool byZero = words.divisor != nullptr && error.Kind() == CalcErrorKind::DivisionByZero;
-    const bool zeroByZero = words.numerator != nullptr && error.Kind() == CalcErrorKind::Overflow && error.NoNumber();
+    const bool byZero = !words.divisor.empty() && error.Kind() == CalcErrorKind::DivisionByZero;
+    const bool zeroByZero = !words.numerator.empty() && error.Kind() == CalcErrorKind::Overflow && error.NoNumber();
     if (byZero) {
         const bool through = input && inputRole != words.divisor;  // the divisor is zero because an input is
-        return through ? Format(sentence::kZeroThrough,
+        return through ? Format(Tr(sentence::kZeroThrough),
                                 {kind, words.quantity, words.formula, words.divisor, inputRole, inputLabel})
-               : input ? Format(sentence::kZeroInput, {kind, words.quantity, words.formula, inputRole, inputLabel})
-                       : Format(sentence::kZeroUnderflow,
+               : input ? Format(Tr(sentence::kZeroInput), {kind, words.quantity, words.formula, inputRole, inputLabel})
+                       : Format(Tr(sentence::kZeroUnderflow),
                                 {kind, words.quantity, words.formula, words.divisor, words.check});
     }
     if (zeroByZero) {
         const bool through = input && inputRole != words.divisor;
-        return through ? Format(sentence::kNoNumberThrough, {kind, words.quantity, words.formula, words.numerator,
+        return through ? Format(Tr(sentence::kNoNumberThrough), {kind, words.quantity, words.formula, words.numerator,
                                                              words.divisor, inputRole, inputLabel})
-               : input ? Format(sentence::kNoNumberInput,
+               : input ? Format(Tr(sentence::kNoNumberInput),
                                 {kind, words.quantity, words.formula, words.numerator, inputRole, inputLabel})
-                       : Format(sentence::kNoNumber,
+                       : Format(Tr(sentence::kNoNumber),
                                 {kind, words.quantity, words.formula, words.numerator, words.divisor, words.check});
     }
-    return Format(sentence::kBeyond, {kind, words.quantity, words.formula,
+    return Format(Tr(sentence::kBeyond), {kind, words.quantity, words.formula,
                                       Decimal("3.4E+38", form.DecimalSeparator()), words.check});
 }
 

@@ -1,0 +1,85 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Every catalogue under po/, as translators and the program need it: listed
+in LINGUAS and the other way round; accepted by msgfmt --check with its
+access-key check; every entry of the template there, translated and not
+fuzzy; no placeholder the English sentence does not offer (in its text or in
+its translators' comment, which names the ones only a translation uses); one
+access key in each caption, and three different keys for the three buttons.
+Usage: catalogue_test.py PO_DIR"""
+import os
+import re
+import subprocess
+import sys
+import unittest
+
+PO_DIR = None
+CAPTIONS = ("&Beam Width", "&Lower limit", "&Convert")
+
+
+def unquote(text):
+    return re.sub(r'\\(.)', lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), text)
+
+
+def entries(path):
+    """Each entry of a PO file: its comments, flags, English and translation."""
+    found, entry, field = [], None, None
+    with open(path, encoding="utf-8") as f:
+        for line in f.read().splitlines() + [""]:
+            if not line.strip():
+                if entry and entry["msgid"] != "":
+                    found.append(entry)
+                entry, field = None, None
+                continue
+            entry = entry or {"comments": "", "flags": "", "msgid": None, "msgstr": None}
+            if line.startswith("#."):
+                entry["comments"] += line[2:] + "\n"
+            elif line.startswith("#,"):
+                entry["flags"] += line[2:]
+            elif line.startswith(("msgid ", "msgstr ")):
+                field, text = line.split(" ", 1)
+                entry[field] = unquote(text[1:-1])
+            elif line.startswith('"') and field:
+                entry[field] += unquote(line[1:-1])
+    return found
+
+
+def placeholders(text):
+    return set(re.findall(r"%[1-9]", text))
+
+
+class Catalogues(unittest.TestCase):
+    def languages(self):
+        with open(os.path.join(PO_DIR, "LINGUAS"), encoding="utf-8") as f:
+            return [word for line in f for word in line.split("#", 1)[0].split()]
+
+    def test_listed_and_present(self):
+        present = sorted(n[:-3] for n in os.listdir(PO_DIR) if n.endswith(".po"))
+        self.assertEqual(sorted(self.languages()), present)
+
+    def test_each_catalogue(self):
+        template = {e["msgid"]: e for e in entries(os.path.join(PO_DIR, "ardelin.pot"))}
+        for code in self.languages():
+            with self.subTest(code):
+                path = os.path.join(PO_DIR, code + ".po")
+                checked = subprocess.run(["msgfmt", "--check", "--check-accelerators=&", "-o", os.devnull, path],
+                                         capture_output=True, text=True)
+                self.assertEqual(checked.returncode, 0, checked.stderr)
+                ours = {e["msgid"]: e for e in entries(path)}
+                self.assertEqual(sorted(set(template) - set(ours)), [], "entries the template has and this lacks")
+                self.assertEqual([e for e in ours if "fuzzy" in ours[e]["flags"] or ours[e]["msgstr"] == ""], [],
+                                 "entries fuzzy or untranslated")
+                for english, e in ours.items():
+                    offered = placeholders(english) | placeholders(template.get(english, e)["comments"])
+                    self.assertLessEqual(placeholders(e["msgstr"]), offered, english)
+                keys = []
+                for caption in CAPTIONS:
+                    translated = ours[caption]["msgstr"]
+                    self.assertEqual(translated.count("&"), 1, translated)
+                    keys.append(translated[translated.index("&") + 1].lower())
+                self.assertEqual(len(set(keys)), 3, f"access keys {keys}")
+
+
+if __name__ == "__main__":
+    PO_DIR = sys.argv[1]
+    unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The compiled-in catalogues: a report of each kind and the help in German,
+// word for word, its own sentence shapes, quotation marks and the fields'
+// labels; English wherever a catalogue has no text, and for a language there
+// is none of.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "calc/calc_error.hpp"
+#include "calc/handlers.hpp"
+#include "window/form1.hpp"
+#include "window/view/catalogue.hpp"
+#include "window/view/info.hpp"
+#include "window/view/press.hpp"
+
+namespace ardelin::view {
+namespace {
+
+// The language for one test, English again after it.
+struct InLanguage {
+    explicit InLanguage(std::string_view code) { UseLanguage(code); }
+    ~InLanguage() { UseLanguage("en"); }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+};
+
+std::string ReportAfter(const std::vector<std::pair<Field, std::string>>& inputs, Button button) {
+    Form1 form(',');
+    BindCalculations(form);
+    for (const auto& [field, text] : inputs) {
+        form.SetText(field, text);
+    }
+    const std::optional<Report> report = Press(form, button);
+    return report ? report->text : "no report";
+}
+
+TEST(Catalogue, GermanReportOfEachKind) {
+    const InLanguage german("de");
+    ASSERT_EQ(LanguageInUse(), "de");
+    const std::vector<std::pair<Field, std::string>> lower = {
+        {Field::SysTempText, "100"}, {Field::TimeConstText, "1"}, {Field::SysEfficiencyText, "10"},
+        {Field::DiameterText, "2"}, {Field::AEfficiencyText, "50"}};
+    auto with = [&](Field field, const char* text) {
+        auto all = lower;
+        all.emplace_back(field, text);
+        return all;
+    };
+    struct Case {
+        std::vector<std::pair<Field, std::string>> inputs;
+        Button button;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{{Field::FreqText, "1.42e3"}}, Button::Command3,
+         "Umwandlungsfehler: Der Text im Feld \u201EUmzurechnende Frequenz (MHz)\u201C, \u201E1.42e3\u201C, ist hier keine "
+         "Zahl: Diese Spracheinstellung schreibt das Dezimaltrennzeichen als Komma. Als Dezimalzahl gemeint, lautet er "
+         "\u201E1,42e3\u201C. Ziffern lassen sich nicht gruppieren."},
+        {{{Field::FreqText, "1e39"}}, Button::Command3,
+         "\u00DCberlauf: Die Zahl im Feld \u201EUmzurechnende Frequenz (MHz)\u201C, \u201E1e39\u201C, ist zu gro\u00DF. "
+         "Eine Zahl darf h\u00F6chstens etwa 3,4E+38 betragen."},
+        {{{Field::WavelengthText, "0,21"}, {Field::DiameterText, "0"}}, Button::Command1,
+         "Division durch null: Strahlbreite = 60 \u00D7 Wellenl\u00E4nge / Spiegeldurchmesser, und das Feld "
+         "\u201ESpiegeldurchmesser (m)\u201C ist null. Bitte eine von null verschiedene Zahl in das Feld "
+         "\u201ESpiegeldurchmesser (m)\u201C eintragen."},
+        {with(Field::BandwidthText, "-1"), Button::Command2,
+         "Ung\u00FCltiges Argument: Produkt aus Bandbreite und Zeit = Bandbreite \u00D7 1E+07 \u00D7 Zeitkonstante ist "
+         "negativ, weil das Feld \u201EBandbreite (MHz)\u201C negativ ist, und eine negative Zahl hat keine "
+         "Quadratwurzel. Bitte eine positive Zahl in das Feld \u201EBandbreite (MHz)\u201C eintragen."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReportAfter(c.inputs, c.button), c.text);
+    }
+    const std::optional<InfoAnswer> help = AnswerInfoOptions({"ardelin", "--help"}, "", false);
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->text.substr(0, help->text.find('\n')), "Aufruf: ardelin [Optionen]");
+}
+
+TEST(Catalogue, EnglishWhereThereIsNoText) {
+    EXPECT_NE(std::find(Languages().begin(), Languages().end(), "de"), Languages().end());
+    {
+        const InLanguage german("de");
+        EXPECT_EQ(Tr("a text no catalogue has"), "a text no catalogue has");
+    }
+    const InLanguage none("tlh");
+    EXPECT_EQ(LanguageInUse(), "en");
+    EXPECT_EQ(Tr("Overflow"), "Overflow");
+}
+
+}  // namespace
+}  // namespace ardelin::view
