@@ -27,8 +27,8 @@ std::string_view Tr(std::string_view english) {
     if (inUse == nullptr) {
         return english;
     }
-    const auto found = std::lower_bound(inUse->entries.begin(), inUse->entries.end(), english,
-                                        [](const catalogues::Entry& e, std::string_view key) { return e.english < key; });
+    const auto before = [](const catalogues::Entry& e, std::string_view key) { return e.english < key; };
+    const auto found = std::lower_bound(inUse->entries.begin(), inUse->entries.end(), english, before);
     return found != inUse->entries.end() && found->english == english ? found->translated : english;
 }
 

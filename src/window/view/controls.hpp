@@ -42,8 +42,8 @@ inline constexpr std::array<Control, kControlCount> kControls{{
     // field's name as its label on a phone).
     {Field::DiameterText, {120, 120, 1575, 285}, N_("Diameter in metres"), N_("Dish diameter (m)"), nullptr},
     {Field::WavelengthText, {120, 480, 1575, 285}, "", N_("Wavelength (m)"), ""},
-    {Field::SysTempText, {120, 840, 1575, 285}, N_("Temperature in kelvin - typically 100"), N_("System temperature (K)"),
-     nullptr},
+    {Field::SysTempText, {120, 840, 1575, 285}, N_("Temperature in kelvin - typically 100"),
+     N_("System temperature (K)"), nullptr},
     {Field::BandwidthText, {120, 1200, 1575, 285}, N_("e g 4Ghz = 4000 Mhz"), N_("Bandwidth (MHz)"), nullptr},
     {Field::TimeConstText, {120, 1560, 1575, 285}, N_("Value in seconds"), N_("Time constant (s)"), nullptr},
     {Field::AEfficiencyText, {120, 1920, 1575, 285}, N_("Typically 50 or 60"), N_("Antenna efficiency (%)"), nullptr},

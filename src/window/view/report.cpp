@@ -86,15 +86,16 @@ struct StepWords {
 
 StepWords Words(CalcStep step, char separator) {
     const auto formula = [](std::string_view english) { return std::string(Tr(english)); };
-    // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it,
-    // what it divides by, what it divides, and the inputs to check.
+    // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it, what it
+    // divides by, what it divides, and the inputs to check.
     switch (step) {
         case CalcStep::BeamWidth:
             return {Tr(N_("beam width")), formula(N_("60 \u00D7 wavelength / dish diameter")), Tr(N_("dish diameter")),
                     Tr(N_("wavelength")), Tr(N_("the wavelength and the dish diameter"))};
         case CalcStep::AntennaArea:
-            return {Tr(N_("antenna area")), formula(N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency")),
-                    {}, {}, Tr(N_("the dish diameter and the antenna efficiency"))};
+            return {Tr(N_("antenna area")),
+                    formula(N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency")), {}, {},
+                    Tr(N_("the dish diameter and the antenna efficiency"))};
         case CalcStep::RadiometerProduct:
         case CalcStep::SquareRoot:
             return {Tr(N_("bandwidth \u00D7 time product")), formula(N_("bandwidth \u00D7 1E+07 \u00D7 time constant")),
@@ -154,13 +155,13 @@ constexpr std::string_view kEmpty =
     // TRANSLATORS: %1 the field (a noun), %2 the field's label, quoted.
     N_("Conversion error: the %1 field is empty. Type a number into it.");
 constexpr std::string_view kWantsComma =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted,
-    // %4 the field's label, quoted.
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted, %4 the
+    // field's label, quoted.
     N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
        "separator as a comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
 constexpr std::string_view kWantsPoint =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal point, quoted,
-    // %4 the field's label, quoted.
+    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal point, quoted, %4 the
+    // field's label, quoted.
     N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
        "separator as a point. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
 constexpr std::string_view kNotANumber =
@@ -176,36 +177,41 @@ constexpr std::string_view kFluxTooHigh =
     N_("Overflow: the flux, %1 Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
        "dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
        "constant.");
-// In the sentences below: %1 the kind of error ("Overflow"), %2 the quantity that failed ("beam width"),
-// %3 how it is computed.
 constexpr std::string_view kNegativeRoot =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) that is negative, %5 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) that is
+    // negative, %5 its label, quoted.
     N_("%1: the %2, %3, is negative because the %4 is negative, and a negative number has no square root. Type a "
        "positive number into the %4 field.");
 constexpr std::string_view kZeroThrough =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the field (a noun) that makes it zero, %6 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the
+    // field (a noun) that makes it zero, %6 its label, quoted.
     N_("%1: the %2 is %3, and the %4 is zero because the %5 is zero. Type a number other than zero into the %5 "
        "field.");
 constexpr std::string_view kZeroInput =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) divided by, %5 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) divided by,
+    // %5 its label, quoted.
     N_("%1: the %2 is %3, and the %4 is zero. Type a number other than zero into the %4 field.");
 constexpr std::string_view kZeroUnderflow =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the
+    // inputs to check.
     N_("%1: the %2 is %3, and the %4 is zero: too small to hold, it became zero. Check %5.");
 constexpr std::string_view kNoNumberThrough =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the quantity divided by, %6 the field (a noun) that makes them
-    // zero, %7 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
+    // quantity divided by, %6 the field (a noun) that makes them zero, %7 its label, quoted.
     N_("%1: the %2 is %3, and with the %4 and the %5 both zero (the %6 is zero) it is 0 / 0, which is no number. "
        "Type a number other than zero into the %6 field.");
 constexpr std::string_view kNoNumberInput =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the field (a noun) divided by, %6 its label, quoted.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
+    // field (a noun) divided by, %6 its label, quoted.
     N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Type a number "
        "other than zero into the %5 field.");
 constexpr std::string_view kNoNumber =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the quantity divided by, %6 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
+    // quantity divided by, %6 the inputs to check.
     N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Check %6.");
 constexpr std::string_view kBeyond =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the largest number, %5 the inputs to check.
+    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the largest number, %5 the
+    // inputs to check.
     N_("%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.");
 }  // namespace sentence
 
