@@ -4,7 +4,6 @@
 #include "calc/float_status.hpp"
 #include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
-#include "calc/units.hpp"
 
 namespace ardelin {
 
@@ -15,7 +14,7 @@ void Command1_Click(Form1& form) {
     const volatile float theta = static_cast<float>(lambda * kSixty / diameter);
     CheckFloatStatus(CalcStep::BeamWidth, theta, diameter);
 
-    WriteField(form, Field::BeamwidthText, FormatSingle(theta, form.DecimalSeparator()) + kDegrees);
+    WriteField(form, Field::BeamwidthText, FormatSingle(theta, form.DecimalSeparator()) + form.UnitText(Unit::Degrees));
 }
 
 }  // namespace ardelin

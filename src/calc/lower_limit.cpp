@@ -6,7 +6,6 @@
 #include "calc/float_status.hpp"
 #include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
-#include "calc/units.hpp"
 
 namespace ardelin {
 
@@ -33,7 +32,7 @@ void Command2_Click(Form1& form) {
     const volatile float deltaT = static_cast<float>(tsys / root);
     CheckFloatStatus(CalcStep::TemperatureFluctuation, deltaT, root);
 
-    WriteField(form, Field::DTText, FormatSingle(deltaT, sep) + kKelvin);
+    WriteField(form, Field::DTText, FormatSingle(deltaT, sep) + form.UnitText(Unit::Kelvin));
 
     const volatile float s1 = static_cast<float>(deltaT * double{kBoltzmann} / area);
     CheckFloatStatus(CalcStep::FluxOverArea, s1, area);
@@ -46,14 +45,14 @@ void Command2_Click(Form1& form) {
 
     const std::int16_t whole = RoundToInteger16(janskies);
     if (whole > 2) {
-        WriteField(form, Field::LowerLimitText, FormatInteger(whole) + kJanskies);
+        WriteField(form, Field::LowerLimitText, FormatInteger(whole) + form.UnitText(Unit::Janskies));
         return;
     }
 
     const volatile float fraction = static_cast<float>(s2 * kJanskyScale);
     CheckFloatStatus(CalcStep::FluxInJanskies, fraction);
 
-    WriteField(form, Field::LowerLimitText, FormatSingle(fraction, sep) + kJanskies);
+    WriteField(form, Field::LowerLimitText, FormatSingle(fraction, sep) + form.UnitText(Unit::Janskies));
 }
 
 }  // namespace ardelin

@@ -38,6 +38,23 @@ constexpr std::array<ButtonInfo, kButtonCount> kButtonInfo{{
 
 }  // namespace
 
+const FormWords& EnglishWords() {
+    static const FormWords words = [] {
+        FormWords w;
+        for (const Field f : kAllFields) {
+            w.prompts[static_cast<std::size_t>(f)] = std::string(Info(f).initialText);
+        }
+        // TRANSLATORS: a unit written after a result's number, with its leading space: the beam width in degrees.
+        w.units[static_cast<std::size_t>(Unit::Degrees)] = N_(" degrees");
+        // TRANSLATORS: a unit after a result's number, with its leading space: a temperature in kelvin.
+        w.units[static_cast<std::size_t>(Unit::Kelvin)] = N_(" kelvin");
+        // TRANSLATORS: a unit after a result's number, with its leading space: a flux in janskies.
+        w.units[static_cast<std::size_t>(Unit::Janskies)] = N_(" Janskies");
+        return w;
+    }();
+    return words;
+}
+
 const FieldInfo& Info(Field field) { return kFieldInfo.at(static_cast<std::size_t>(field)); }
 
 const ButtonInfo& Info(Button button) { return kButtonInfo.at(static_cast<std::size_t>(button)); }
@@ -51,12 +68,13 @@ std::optional<Field> FieldByName(std::string_view name) {
     return std::nullopt;
 }
 
-Form1::Form1(char decimalSeparator) : decimalSeparator_(decimalSeparator) {
+Form1::Form1(char decimalSeparator, FormWords words)
+    : decimalSeparator_(decimalSeparator), words_(std::move(words)) {
     if (decimalSeparator != '.' && decimalSeparator != ',') {
         throw std::invalid_argument("decimal separator must be '.' or ','");
     }
     for (const Field f : kAllFields) {
-        texts_[Index(f)] = std::string(Info(f).initialText);
+        texts_[Index(f)] = words_.prompts[Index(f)];
     }
 }
 

@@ -42,6 +42,19 @@ struct ButtonInfo {
     std::string_view caption;  // '&' marks the access key
 };
 
+// What follows the number of a result: each unit's words, in the form's language.
+enum class Unit : std::size_t { Degrees, Kelvin, Janskies };
+inline constexpr std::size_t kUnitCount = 3;
+
+// The words a form shows of its own: each field's prompt (empty for a
+// result) and each unit, with its leading space. EnglishWords() gives the
+// source texts; the window's description gives them in the language shown.
+struct FormWords {
+    std::array<std::string, kFieldCount> prompts;
+    std::array<std::string, kUnitCount> units;
+};
+[[nodiscard]] const FormWords& EnglishWords();
+
 [[nodiscard]] const FieldInfo& Info(Field field);
 [[nodiscard]] const ButtonInfo& Info(Button button);
 [[nodiscard]] std::optional<Field> FieldByName(std::string_view name);
@@ -60,8 +73,9 @@ public:
     using TextObserver = std::function<void(Field)>;
 
     // decimalSeparator is the user's locale's, '.' or ','; the number
-    // conversions of every calculation use it both ways.
-    explicit Form1(char decimalSeparator = '.');
+    // conversions of every calculation use it both ways. The fields start
+    // with the prompts of `words`, and results end in its units.
+    explicit Form1(char decimalSeparator = '.', FormWords words = EnglishWords());
 
     [[nodiscard]] const std::string& Text(Field field) const { return texts_[Index(field)]; }
     void SetText(Field field, std::string text);
@@ -71,6 +85,10 @@ public:
     void Press(Button button);
 
     [[nodiscard]] char DecimalSeparator() const { return decimalSeparator_; }
+    [[nodiscard]] const std::string& Prompt(Field field) const { return words_.prompts[Index(field)]; }
+    [[nodiscard]] const std::string& UnitText(Unit unit) const {
+        return words_.units[static_cast<std::size_t>(unit)];
+    }
 
     // Called after every change of a field's text, whoever made it; the
     // window uses it to show the new text at once.
@@ -84,6 +102,7 @@ private:
     std::array<Handler, kButtonCount> handlers_;
     TextObserver observer_;
     char decimalSeparator_;
+    FormWords words_;
 };
 
 }  // namespace ardelin

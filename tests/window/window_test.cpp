@@ -19,6 +19,8 @@
 #include "../view/report_cases.hpp"
 #include "window/form1.hpp"
 #include "window/qt/form1_window.hpp"
+#include "window/view/catalogue.hpp"
+#include "window/view/controls.hpp"
 #include "window/view/layout.hpp"
 
 using ardelin::Button;
@@ -157,10 +159,10 @@ private:
         QTRY_VERIFY(window_->font() == font);
     }
 
-    // A fresh window over a form with the given decimal separator.
+    // A fresh window over a form with the given decimal separator, in the language in use.
     void Reopen(char separator) {
         window_.reset();
-        form_ = std::make_unique<Form1>(separator);
+        form_ = std::make_unique<Form1>(separator, ardelin::view::Words());
         ardelin::BindCalculations(*form_);
         window_ = std::make_unique<Form1Window>(*form_);
         window_->show();
@@ -186,6 +188,7 @@ private slots:
     void cleanup() {
         window_.reset();
         form_.reset();
+        ardelin::view::UseLanguage("en");
         if (QApplication::style()->name() != defaultStyle_) QApplication::setStyle(defaultStyle_);
         QApplication::setFont(defaultFont_);
     }
@@ -355,6 +358,43 @@ private slots:
         TypeInto(Edit(Field::DiameterText), QStringLiteral("2"));
         QTest::mouseClick(Push(Button::Command1), Qt::LeftButton);
         QCOMPARE(Edit(Field::BeamwidthText)->text(), QStringLiteral("6.338028 degrees"));
+    }
+
+    // In German: the window's texts, its access keys, the worked examples'
+    // digits with German units and comma, and every text whole.
+    void inGerman() {
+        ardelin::view::UseLanguage("de");
+        Reopen(',');
+        QCOMPARE(Push(Button::Command1)->text(), QStringLiteral("&Strahlbreite"));
+        QCOMPARE(Push(Button::Command2)->toolTip(), QStringLiteral("Kleinste nachweisbare Schwankung"));
+        QCOMPARE(Edit(Field::DiameterText)->text(), QStringLiteral("Spiegeldurchmesser (m)"));
+        QCOMPARE(Edit(Field::DiameterText)->selectedText(), Edit(Field::DiameterText)->text());
+        QCOMPARE(Edit(Field::LowerLimitText)->accessibleName(),
+                 QStringLiteral("Ergebnis kleinste nachweisbare Flussdichteschwankung (Jy)"));
+        FillValid();
+        form_->SetText(Field::WavelengthText, "");
+        const struct {
+            Qt::Key key;
+            Field result;
+            const char* expected;
+        } presses[] = {{Qt::Key_U, Field::WavelengthText, "0,2112676"},
+                       {Qt::Key_S, Field::BeamwidthText, "6,338028 Grad"},
+                       {Qt::Key_N, Field::LowerLimitText, "2818 Jansky"}};
+        for (const auto& press : presses) {
+            QTest::keyClick(Edit(Field::FreqText), press.key, Qt::AltModifier);
+            QTRY_COMPARE(Edit(press.result)->text(), QString::fromUtf8(press.expected));
+        }
+        QCOMPARE(Edit(Field::DTText)->text(), QStringLiteral("0,03162277 Kelvin"));
+        Push(Button::Command1)->setFocus();
+        for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
+        for (const QString number : {"-0,0001234568", "-1,234568E-05", "-1,234568E+07"}) {
+            SetTexts({"BeamwidthText=" + number + " Grad", "DTText=" + number + " Kelvin",
+                      "LowerLimitText=" + number + " Jansky"});
+            for (const Field f : ardelin::kAllFields) {
+                if (!ardelin::view::Prompt(f).empty()) form_->SetText(f, std::string(ardelin::view::Prompt(f)));
+                QVERIFY2(ShowsWhole(Edit(f)).isEmpty(), qPrintable(ShowsWhole(Edit(f))));
+            }
+        }
     }
 
     void errorReport_data() {

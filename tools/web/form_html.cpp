@@ -43,9 +43,9 @@ std::string Attribute(std::string_view name, std::string_view value) {
 
 // The name, the screen-reader name and the tooltip, where there is one.
 std::string Common(const view::Control& c) {
-    std::string out = Attribute("id", view::Name(c)) + Attribute("aria-label", c.accessibleName);
-    if (!c.toolTip.empty()) {
-        out += Attribute("title", c.toolTip);
+    std::string out = Attribute("id", view::Name(c)) + Attribute("aria-label", view::AccessibleName(c));
+    if (const std::string_view tip = view::ToolTip(c); !tip.empty()) {
+        out += Attribute("title", tip);
     }
     return out;
 }
@@ -53,15 +53,15 @@ std::string Common(const view::Control& c) {
 // A field under its label (the label shows only in the one-column layout).
 std::string FieldHtml(const view::Control& c, Field field) {
     const std::string name(view::Name(c));
-    return "<label" + Attribute("for", name) + ">" + Escaped(c.accessibleName) + "</label>\n<input type=\"text\"" +
-           Common(c) + Attribute("value", Info(field).initialText) +
+    return "<label" + Attribute("for", name) + ">" + Escaped(view::AccessibleName(c)) + "</label>\n<input type=\"text\"" +
+           Common(c) + Attribute("value", view::Prompt(field)) +
            Attribute("maxlength", std::to_string(view::kFieldMaxLength)) +
            " spellcheck=\"false\" autocapitalize=\"off\">\n";
 }
 
 // "&Beam Width": the letter after '&' is the access key, underlined.
 std::string ButtonHtml(const view::Control& c, Button button) {
-    const std::string_view caption = Info(button).caption;
+    const std::string_view caption = view::Caption(button);
     const std::size_t at = caption.find('&');
     if (at == std::string_view::npos || at + 1 >= caption.size()) {
         return "<button type=\"button\"" + Common(c) + ">" + Escaped(caption) + "</button>\n";

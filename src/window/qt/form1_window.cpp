@@ -79,7 +79,7 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
             auto* edit = new FieldEdit(*field, this);
             edit->setObjectName(FromView(Info(*field).name));
             edit->setMaxLength(static_cast<int>(view::kFieldMaxLength));
-            edit->setAccessibleName(FromView(c.accessibleName));
+            edit->setAccessibleName(FromView(view::AccessibleName(c)));
             edits_[static_cast<std::size_t>(*field)] = edit;
             connect(edit, &QLineEdit::textChanged, this, [this, f = *field](const QString& text) {
                 std::string utf8 = text.toStdString();
@@ -90,17 +90,17 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
             widget = edit;
         } else {
             const Button button = std::get<Button>(c.which);
-            auto* push = new QPushButton(FromView(Info(button).caption), this);
+            auto* push = new QPushButton(FromView(view::Caption(button)), this);
             push->setObjectName(FromView(Info(button).name));
             push->setAutoDefault(false);
-            push->setAccessibleName(FromView(c.accessibleName));
+            push->setAccessibleName(FromView(view::AccessibleName(c)));
             buttons_[static_cast<std::size_t>(button)] = push;
             connect(push, &QPushButton::clicked, this, [this, button] { Press(button); });
             widget = push;
         }
-        if (!c.toolTip.empty()) {
-            widget->setToolTip(FromView(c.toolTip));
-            widget->setAccessibleDescription(FromView(c.toolTip));
+        if (const std::string_view tip = view::ToolTip(c); !tip.empty()) {
+            widget->setToolTip(FromView(tip));
+            widget->setAccessibleDescription(FromView(tip));
         }
         if (previous != nullptr) {
             setTabOrder(previous, widget);

@@ -14,11 +14,21 @@
 #include "window/qt/form1_window.hpp"
 #include "window/text_mark.hpp"
 #include "window/view/catalogue.hpp"
+#include "window/view/controls.hpp"
 #include "window/view/info.hpp"
+#include "window/view/language.hpp"
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Ardelin"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ardelin::kDisplayVersion));
+    // Every text in the first of the user's languages (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG) that Ardelin has, else English.
+    std::vector<std::string> preferred;
+    for (const QString& tag : QLocale::system().uiLanguages()) {
+        preferred.push_back(tag.toStdString());
+    }
+    ardelin::view::UseLanguage(ardelin::view::ChooseLanguage(preferred, ardelin::view::Languages()));
+
     // Before QApplication, which would connect to the display.
     const std::vector<std::string> arguments(argv, argv + argc);
     if (const auto answer = ardelin::view::AnswerInfoOptions(
@@ -33,8 +43,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ARDELIN_APP_ID));
     QApplication::setWindowIcon(ardelin::AppIcon());
 
-    // The user's decimal separator, for reading and writing every number.
-    ardelin::Form1 form(ardelin::DecimalSeparatorOf(QLocale()));
+    // The user's decimal separator, for reading and writing every number,
+    // and the prompts and units of the language shown.
+    ardelin::Form1 form(ardelin::DecimalSeparatorOf(QLocale()), ardelin::view::Words());
     ardelin::BindCalculations(form);
     ardelin::Form1Window window(form);
     window.show();

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "window/view/catalogue.hpp"
+
 namespace ardelin::view {
 
 std::string_view Name(const Control& control) {
@@ -24,6 +26,40 @@ const Control& ControlOf(Button button) {
         const Button* b = std::get_if<Button>(&c.which);
         return b != nullptr && *b == button;
     });
+}
+
+std::string_view ToolTip(const Control& control) { return control.toolTip.empty() ? "" : Tr(control.toolTip); }
+
+std::string_view AccessibleName(const Control& control) { return Tr(control.accessibleName); }
+
+std::string_view Caption(Button button) { return Tr(Info(button).caption); }
+
+std::string_view Prompt(Field field) {
+    const std::string_view english = Info(field).initialText;
+    return english.empty() ? "" : Tr(english);
+}
+
+std::optional<std::string_view> ResultUnit(const Control& control) {
+    const auto unit = [](Unit u) { return Tr(EnglishWords().units[static_cast<std::size_t>(u)]); };
+    switch (control.result) {
+        case Result::None: return std::nullopt;
+        case Result::Bare: return "";
+        case Result::Degrees: return unit(Unit::Degrees);
+        case Result::Kelvin: return unit(Unit::Kelvin);
+        case Result::Janskies: return unit(Unit::Janskies);
+    }
+    return std::nullopt;
+}
+
+FormWords Words() {
+    FormWords words;
+    for (const Field f : kAllFields) {
+        words.prompts[static_cast<std::size_t>(f)] = std::string(Prompt(f));
+    }
+    for (std::size_t u = 0; u < kUnitCount; ++u) {
+        words.units[u] = std::string(Tr(EnglishWords().units[u]));
+    }
+    return words;
 }
 
 }  // namespace ardelin::view

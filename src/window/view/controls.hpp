@@ -6,10 +6,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <variant>
 
-#include "calc/units.hpp"
 #include "window/form1.hpp"
 #include "window/text_mark.hpp"
 
@@ -28,35 +28,40 @@ inline constexpr Placement kClientTwips{0, 0, 4710, 5745};
 
 inline constexpr std::size_t kControlCount = kFieldCount + kButtonCount;
 
+// What a calculation writes into a control: nothing, or a number and its
+// unit (none for the wavelength).
+enum class Result { None, Bare, Degrees, Kelvin, Janskies };
+
 struct Control {
     std::variant<Field, Button> which;
     Placement place;
     std::string_view toolTip;         // empty: none
     std::string_view accessibleName;  // what a screen reader calls the control
-    const char* resultUnit;           // what follows a result written here; nullptr: no result
+    Result result;                    // what a calculation writes here
 };
 
 // Every field and button, in tab order.
 inline constexpr std::array<Control, kControlCount> kControls{{
     // TRANSLATORS: each control's tooltip, then its name for screen readers (the page also shows a
     // field's name as its label on a phone).
-    {Field::DiameterText, {120, 120, 1575, 285}, N_("Diameter in metres"), N_("Dish diameter (m)"), nullptr},
-    {Field::WavelengthText, {120, 480, 1575, 285}, "", N_("Wavelength (m)"), ""},
+    {Field::DiameterText, {120, 120, 1575, 285}, N_("Diameter in metres"), N_("Dish diameter (m)"), Result::None},
+    {Field::WavelengthText, {120, 480, 1575, 285}, "", N_("Wavelength (m)"), Result::Bare},
     {Field::SysTempText, {120, 840, 1575, 285}, N_("Temperature in kelvin - typically 100"),
-     N_("System temperature (K)"), nullptr},
-    {Field::BandwidthText, {120, 1200, 1575, 285}, N_("e g 4Ghz = 4000 Mhz"), N_("Bandwidth (MHz)"), nullptr},
-    {Field::TimeConstText, {120, 1560, 1575, 285}, N_("Value in seconds"), N_("Time constant (s)"), nullptr},
-    {Field::AEfficiencyText, {120, 1920, 1575, 285}, N_("Typically 50 or 60"), N_("Antenna efficiency (%)"), nullptr},
-    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, N_("Typically 10"), N_("System efficiency (%)"), nullptr},
-    {Button::Command1, {1920, 360, 1095, 255}, "", N_("Beam Width"), nullptr},
-    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", N_("Beam width result (degrees)"), kDegrees},
-    {Button::Command2, {1920, 960, 1095, 255}, N_("Lowest detectable fluctuation"), N_("Lower limit"), nullptr},
+     N_("System temperature (K)"), Result::None},
+    {Field::BandwidthText, {120, 1200, 1575, 285}, N_("e g 4Ghz = 4000 Mhz"), N_("Bandwidth (MHz)"), Result::None},
+    {Field::TimeConstText, {120, 1560, 1575, 285}, N_("Value in seconds"), N_("Time constant (s)"), Result::None},
+    {Field::AEfficiencyText, {120, 1920, 1575, 285}, N_("Typically 50 or 60"), N_("Antenna efficiency (%)"),
+     Result::None},
+    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, N_("Typically 10"), N_("System efficiency (%)"), Result::None},
+    {Button::Command1, {1920, 360, 1095, 255}, "", N_("Beam Width"), Result::None},
+    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", N_("Beam width result (degrees)"), Result::Degrees},
+    {Button::Command2, {1920, 960, 1095, 255}, N_("Lowest detectable fluctuation"), N_("Lower limit"), Result::None},
     {Field::LowerLimitText, {3240, 1320, 1335, 285}, N_("Lowest detectable fluctuation in Janskies/Flux Units"),
-     N_("Lowest detectable flux fluctuation result (Jy)"), kJanskies},
+     N_("Lowest detectable flux fluctuation result (Jy)"), Result::Janskies},
     {Field::DTText, {3240, 960, 1335, 285}, N_("Lowest detectable fluctuation - in kelvin"),
-     N_("Lowest detectable temperature fluctuation result (K)"), kKelvin},
-    {Field::FreqText, {120, 5040, 2175, 285}, "", N_("Frequency to convert (MHz)"), nullptr},
-    {Button::Command3, {2520, 5040, 735, 255}, "", N_("Convert"), nullptr},
+     N_("Lowest detectable temperature fluctuation result (K)"), Result::Kelvin},
+    {Field::FreqText, {120, 5040, 2175, 285}, "", N_("Frequency to convert (MHz)"), Result::None},
+    {Button::Command3, {2520, 5040, 735, 255}, "", N_("Convert"), Result::None},
 }};
 
 // True when every field and every button stands in the table exactly once.
@@ -76,6 +81,19 @@ static_assert(NamesEveryControlOnce(kControls), "every field and button needs ex
 
 // The control's name, such as "DiameterText" or "Command1".
 [[nodiscard]] std::string_view Name(const Control& control);
+
+// The texts a person sees of a control, in the language in use (catalogue.hpp):
+// its tooltip (empty: none), its name for screen readers, a button's caption
+// ('&' marks the access key), a field's prompt (empty for a result), and what
+// follows the number of a result written into it (nullopt: none is).
+[[nodiscard]] std::string_view ToolTip(const Control& control);
+[[nodiscard]] std::string_view AccessibleName(const Control& control);
+[[nodiscard]] std::string_view Caption(Button button);
+[[nodiscard]] std::string_view Prompt(Field field);
+[[nodiscard]] std::optional<std::string_view> ResultUnit(const Control& control);
+
+// The form's own words in the language in use, for the form a front end makes.
+[[nodiscard]] FormWords Words();
 
 // The row of a field or a button.
 [[nodiscard]] const Control& ControlOf(Field field);

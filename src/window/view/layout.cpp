@@ -38,13 +38,13 @@ std::vector<std::string> TextsToShow(const Control& control, char decimalSeparat
     if (field == nullptr) {
         return texts;
     }
-    if (const std::string_view prompt = Info(*field).initialText; !prompt.empty()) {
+    if (const std::string_view prompt = Prompt(*field); !prompt.empty()) {
         texts.emplace_back(prompt);
     }
-    if (control.resultUnit != nullptr) {
+    if (const std::optional<std::string_view> unit = ResultUnit(control)) {
         for (std::string number : LongestSingleTexts(decimalSeparator)) {
             std::replace_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }, widestDigit);
-            texts.push_back(number + control.resultUnit);
+            texts.push_back(number + std::string(*unit));
         }
     }
     return texts;

@@ -7,11 +7,12 @@
 #include "calc/calc_error.hpp"
 #include "window/text_mark.hpp"
 #include "window/view/catalogue.hpp"
+#include "window/view/controls.hpp"
 
 namespace ardelin::view {
 
 bool HoldsPrompt(Field field, std::string_view text) {
-    const std::string_view prompt = Info(field).initialText;
+    const std::string_view prompt = Prompt(field);
     return !prompt.empty() && text == prompt;
 }
 

@@ -20,7 +20,7 @@ inline constexpr std::string_view kTitle = "Ardelin";
 // one keeps any realistic paste whole.
 inline constexpr std::size_t kFieldMaxLength = std::size_t{1} << 24;
 
-// True while `text` is the field's prompt: the field selects it whenever it
+// True while `text` is the field's prompt in the language in use: the field selects it whenever it
 // gets the focus, so that the first key typed replaces it.
 [[nodiscard]] bool HoldsPrompt(Field field, std::string_view text);
 

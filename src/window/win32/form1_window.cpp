@@ -125,11 +125,11 @@ void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
         return;
     }
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const std::wstring name = Widen(kControls[i].accessibleName);
+        const std::wstring name = Widen(view::AccessibleName(kControls[i]));
         (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                                        name.c_str());
-        if (!kControls[i].toolTip.empty()) {
-            const std::wstring description = Widen(kControls[i].toolTip);
+        if (const std::string_view tip = view::ToolTip(kControls[i]); !tip.empty()) {
+            const std::wstring description = Widen(tip);
             (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                            PROPID_ACC_DESCRIPTION, description.c_str());
         }
@@ -215,7 +215,7 @@ void Form1Window::CreateControls() {
             fields_[static_cast<std::size_t>(*field)] = control;
         } else {
             const Button button = std::get<Button>(c.which);
-            control = CreateWindowExW(0, L"BUTTON", Widen(Info(button).caption).c_str(),
+            control = CreateWindowExW(0, L"BUTTON", Widen(view::Caption(button)).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, Handle(), id,
                                       instance, nullptr);
             SetWindowSubclass(control, ButtonProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -243,10 +243,10 @@ void Form1Window::CreateToolTips() {
     SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
-        if (c.toolTip.empty()) {
+        if (view::ToolTip(c).empty()) {
             continue;
         }
-        std::wstring tip = Widen(c.toolTip);
+        std::wstring tip = Widen(view::ToolTip(c));
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

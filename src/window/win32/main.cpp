@@ -7,12 +7,18 @@
 
 #include "calc/handlers.hpp"
 #include "window/form1.hpp"
+#include "window/view/catalogue.hpp"
+#include "window/view/controls.hpp"
 #include "window/view/info.hpp"
+#include "window/view/language.hpp"
 #include "window/win32/form1_window.hpp"
 #include "window/win32/platform.hpp"
 
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): the system's header names them otherwise
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int showCommand) {
+    // Every text in the first of the user's display languages that Ardelin has, else English.
+    ardelin::view::UseLanguage(
+        ardelin::view::ChooseLanguage(ardelin::win32::PreferredLanguages(), ardelin::view::Languages()));
     if (const auto answer = ardelin::view::AnswerInfoOptions(ardelin::win32::Arguments(), "", /*slashHelp=*/true)) {
         ardelin::win32::WriteToConsole(answer->text);
         return answer->exitCode;
@@ -20,8 +26,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    // The user's decimal separator, for reading and writing every number.
-    ardelin::Form1 form(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT));
+    // The user's decimal separator, for reading and writing every number,
+    // and the prompts and units of the language shown.
+    ardelin::Form1 form(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT), ardelin::view::Words());
     ardelin::BindCalculations(form);
     ardelin::win32::Form1Window window(form);
     window.Show(showCommand);

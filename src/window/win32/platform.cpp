@@ -27,6 +27,25 @@ std::vector<std::string> Arguments() {
     return utf8;
 }
 
+std::vector<std::string> PreferredLanguages() {
+    ULONG count = 0;
+    ULONG size = 0;
+    if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) == FALSE || size == 0) {
+        return {};
+    }
+    std::wstring names(size, L'\0');
+    if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size) == FALSE) {
+        return {};
+    }
+    std::vector<std::string> tags;  // the names stand one after another, each ended by a null
+    for (std::size_t at = 0; at < names.size() && names[at] != L'\0';) {
+        const std::size_t end = names.find(L'\0', at);
+        tags.push_back(Narrow(names.substr(at, end - at)));
+        at = end + 1;
+    }
+    return tags;
+}
+
 void WriteToConsole(const std::string& text) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS) != FALSE) {

@@ -15,6 +15,9 @@ namespace ardelin::win32 {
 // The program's arguments as UTF-8, its name first.
 [[nodiscard]] std::vector<std::string> Arguments();
 
+// The user's display languages, most preferred first, as tags ("de-DE").
+[[nodiscard]] std::vector<std::string> PreferredLanguages();
+
 // Writes to standard output where it goes somewhere (a pipe, a file),
 // otherwise to the console the program was started from, if any: a windowed
 // program has no console of its own.
