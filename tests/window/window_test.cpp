@@ -397,6 +397,30 @@ private slots:
         }
     }
 
+    // Every language's prompts, captions and longest results show whole.
+    void everyTextWholeInEachLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const std::string_view code : ardelin::view::Languages()) {
+            QTest::newRow(std::string(code).c_str()) << QString::fromUtf8(code.data(), static_cast<int>(code.size()));
+        }
+    }
+
+    void everyTextWholeInEachLanguage() {
+        QFETCH(QString, language);
+        ardelin::view::UseLanguage(language.toStdString());
+        Reopen(',');
+        Push(Button::Command1)->setFocus();
+        for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
+        for (const ardelin::view::Control& c : ardelin::view::kControls) {
+            const Field* field = std::get_if<Field>(&c.which);
+            if (field == nullptr) continue;
+            for (const std::string& text : ardelin::view::TextsToShow(c, ',', '0')) {
+                form_->SetText(*field, text);
+                QVERIFY2(ShowsWhole(Edit(*field)).isEmpty(), qPrintable(ShowsWhole(Edit(*field))));
+            }
+        }
+    }
+
     void errorReport_data() {
         QTest::addColumn<char>("separator");
         QTest::addColumn<QStringList>("inputs");  // name=text pairs
