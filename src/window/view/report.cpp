@@ -84,7 +84,7 @@ struct StepWords {
     std::string_view check;      // the inputs to check when no one input decides
 };
 
-StepWords Words(CalcStep step, char separator) {
+StepWords WordsOf(CalcStep step, char separator) {
     const auto formula = [](std::string_view english) { return std::string(Tr(english)); };
     // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it, what it
     // divides by, what it divides, and the inputs to check.
@@ -245,7 +245,7 @@ std::string WholeNumberFailure(const CalcError& error, const Form1& form) {
 }
 
 std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input) {
-    const StepWords words = Words(error.Step(), form.DecimalSeparator());
+    const StepWords words = WordsOf(error.Step(), form.DecimalSeparator());
     const std::string kind(KindLabel(error.Kind()));
     const std::string inputRole = input ? Role(*input) : std::string();
     const std::string inputLabel = input ? Label(*input) : std::string();
