@@ -360,8 +360,8 @@ private slots:
         QCOMPARE(Edit(Field::BeamwidthText)->text(), QStringLiteral("6.338028 degrees"));
     }
 
-    // In German: the window's texts, its access keys, the worked examples'
-    // digits with German units and comma, and every text whole.
+    // In German: the window's texts, its access keys, and the worked examples'
+    // digits with German units and comma.
     void inGerman() {
         ardelin::view::UseLanguage("de");
         Reopen(',');
@@ -385,16 +385,6 @@ private slots:
             QTRY_COMPARE(Edit(press.result)->text(), QString::fromUtf8(press.expected));
         }
         QCOMPARE(Edit(Field::DTText)->text(), QStringLiteral("0,03162277 Kelvin"));
-        Push(Button::Command1)->setFocus();
-        for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
-        for (const QString number : {"-0,0001234568", "-1,234568E-05", "-1,234568E+07"}) {
-            SetTexts({"BeamwidthText=" + number + " Grad", "DTText=" + number + " Kelvin",
-                      "LowerLimitText=" + number + " Jansky"});
-            for (const Field f : ardelin::kAllFields) {
-                if (!ardelin::view::Prompt(f).empty()) form_->SetText(f, std::string(ardelin::view::Prompt(f)));
-                QVERIFY2(ShowsWhole(Edit(f)).isEmpty(), qPrintable(ShowsWhole(Edit(f))));
-            }
-        }
     }
 
     // Every language's prompts, captions and longest results show whole.
