@@ -5,7 +5,9 @@ in LINGUAS and the other way round; accepted by msgfmt --check with its
 access-key check; every entry of the template there, translated and not
 fuzzy; no placeholder the English sentence does not offer (in its text or in
 its translators' comment, which names the ones only a translation uses); one
-access key in each caption, and three different keys for the three buttons.
+access key in each caption, and three different keys for the three buttons,
+in Japanese and Chinese a Latin letter in parentheses after the caption; a
+direction that is one of the two there are; keywords that end with ';'.
 Usage: catalogue_test.py PO_DIR"""
 import os
 import re
@@ -15,6 +17,7 @@ import unittest
 
 PO_DIR = None
 CAPTIONS = ("&Beam Width", "&Lower limit", "&Convert")
+KEY_AFTER_CAPTION = ("ja", "zh_CN")  # "ビーム幅(&B)"
 
 
 def unquote(text):
@@ -77,7 +80,13 @@ class Catalogues(unittest.TestCase):
                     translated = ours[caption]["msgstr"]
                     self.assertEqual(translated.count("&"), 1, translated)
                     keys.append(translated[translated.index("&") + 1].lower())
+                    if code in KEY_AFTER_CAPTION:
+                        self.assertRegex(translated, r"^[^&]+\(&[A-Z]\)$")
                 self.assertEqual(len(set(keys)), 3, f"access keys {keys}")
+                self.assertIn(ours["default:LTR"]["msgstr"], ("default:LTR", "default:RTL"))
+                for english, e in ours.items():
+                    if re.fullmatch(r"([^; ]+;)+", english):  # the desktop entry's keywords
+                        self.assertTrue(e["msgstr"].endswith(";"), english)
 
 
 if __name__ == "__main__":

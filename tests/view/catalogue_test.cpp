@@ -88,3 +88,25 @@ TEST(Catalogue, EnglishWhereThereIsNoText) {
 
 }  // namespace
 }  // namespace ardelin::view
+
+namespace ardelin::view {
+namespace {
+
+// The page's way: a catalogue given at run time, as fetched, with an entry
+// left empty (English shows) and the language's direction.
+TEST(Catalogue, GivenAtRunTime) {
+    UseCatalogue("he", {{"Overflow", "\u05D2\u05DC\u05D9\u05E9\u05D4"}, {"default:LTR", "default:RTL"}, {"Convert", ""}});
+    EXPECT_EQ(LanguageInUse(), "he");
+    EXPECT_EQ(Tr("Overflow"), "\u05D2\u05DC\u05D9\u05E9\u05D4");
+    EXPECT_EQ(Tr("Convert"), "Convert");
+    EXPECT_TRUE(RightToLeft());
+    UseLanguage("de");  // a compiled-in one replaces it
+    EXPECT_EQ(Tr("Overflow"), "\u00DCberlauf");
+    EXPECT_FALSE(RightToLeft());
+    EXPECT_EQ(LanguageName(), "Deutsch");
+    UseLanguage("en");
+    EXPECT_EQ(LanguageName(), "English");
+}
+
+}  // namespace
+}  // namespace ardelin::view

@@ -130,5 +130,41 @@ TEST(TextsToShow, WidestDigitIsTheFirstOfGreatestAdvance) {
     EXPECT_EQ(WidestDigit([](char d) { return d == '9' ? 8 : 7; }), '9');
 }
 
+// A language read from the right sees the table in a mirror: each control's
+// right edge where its left edge was, the rows and sizes as they were.
+TEST(Layout, MirroredForRightToLeft) {
+    std::array<Size, kControlCount> needed{};
+    needed.fill({10, 10});
+    const Layout ltr = LayOut(needed, 1.5);
+    const Layout rtl = Mirrored(ltr);
+    EXPECT_EQ(rtl.client, ltr.client);
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const Rect& a = ltr.rects.at(i);
+        const Rect& b = rtl.rects.at(i);
+        EXPECT_EQ(b, (Rect{ltr.client.width - a.left - a.width, a.top, a.width, a.height})) << i;
+        EXPECT_GE(b.left, 0);
+    }
+    EXPECT_EQ(Mirrored(rtl).rects, ltr.rects);
+}
+
+TEST(Caption, SplitAtItsAccessKeyOfOneCharacter) {
+    const struct {
+        std::string_view caption, before, key, after;
+    } cases[] = {
+        {"&Beam Width", "", "B", "eam Width"},
+        {"ビーム幅(&B)", "ビーム幅(", "B", ")"},
+        {"&המרה", "", "ה", "מרה"},  // a two-byte key
+        {"&Ширина", "", "Ш", "ирина"},
+        {"No key", "No key", "", ""},
+        {"Ends in &", "Ends in &", "", ""},
+    };
+    for (const auto& c : cases) {
+        const CaptionParts parts = SplitCaption(c.caption);
+        EXPECT_EQ(parts.before, c.before) << c.caption;
+        EXPECT_EQ(parts.key, c.key) << c.caption;
+        EXPECT_EQ(parts.after, c.after) << c.caption;
+    }
+}
+
 }  // namespace
 }  // namespace ardelin::view

@@ -32,7 +32,7 @@ frame.src = asked.get("src");
 </script></body></html>
 """
 # What a case may need, beyond what every engine does.
-NEEDS = {"devtools", "accessibility tree", "init script", "phone", "touch", "service worker"}
+NEEDS = {"devtools", "accessibility tree", "init script", "phone", "touch", "service worker", "non-Latin access key"}
 
 
 class Engine:
@@ -170,7 +170,8 @@ class WebKit(Engine):
     name = "webkit"
     lacks = {"devtools": "its driver has no DevTools protocol",
              "init script": "its driver runs no script before the page's own",
-             "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)"}
+             "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)",
+             "non-Latin access key": "its driver's Alt with a Hebrew or Cyrillic letter reaches no access key"}
 
     def __init__(self, locale=None, locales=None):
         self.locales = locales

@@ -155,8 +155,9 @@ class Page(unittest.TestCase):
     def test_every_text_whole(self):
         self.assertEqual(self.overflowing(), [])
 
-    def overflowing(self):
-        """The controls whose text, or whose longest possible result, does not show whole."""
+    def overflowing(self, units=None):
+        """The controls whose text, or whose longest possible result, does not show whole: with
+        the English units, or with a language's (units, from the English)."""
         longest = []
         for d in "0123456789":
             longest += [f"-{d}.{d * 10}", f"-{d}.{d * 6}E-{d * 2}", f"-{d}.{d * 6}E+{d * 2}"]
@@ -165,15 +166,16 @@ class Page(unittest.TestCase):
             const check = (e) => { if (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight)
                                        out.push(e.id + ': ' + (e.value ?? e.textContent)); };
             document.querySelectorAll('#form1 input, #form1 button').forEach(check);
-            const units = {WavelengthText: '', BeamwidthText: ' degrees', DTText: ' kelvin',
-                           LowerLimitText: ' Janskies'};
+            const to = arguments[1];
+            const units = {WavelengthText: '', BeamwidthText: to[' degrees'], DTText: to[' kelvin'],
+                           LowerLimitText: to[' Janskies']};
             for (const number of arguments[0])
                 for (const [name, unit] of Object.entries(units)) {
                     const e = document.getElementById(name);
                     e.value = number + unit;
                     check(e);
                 }
-            return out;""", longest)
+            return out;""", longest, units or {u: u for u in (" degrees", " kelvin", " Janskies")})
 
     def test_worked_examples_typed_in(self):
         self.el("FreqText").click()
@@ -240,15 +242,16 @@ class Page(unittest.TestCase):
         """The layout this class's cases are for: any, on a desktop."""
 
     def test_both_separators(self):
+        # A German browser's reader who picked English: English words, German numbers.
         self.language("de-DE")
         try:
             for case in (c for c in TABLES["reports"] if c["separator"] == ","):
                 with self.subTest(case["name"]):
-                    self.open_page()
+                    self.open_in("en")
                     self.assert_layout()
                     self.assertEqual(self.press_case(case), case["text"])
                     self.keys(Keys.ESCAPE)
-            self.open_page()
+            self.open_in("en")
             self.assert_layout()
             self.set_values([("WavelengthText", "0,21"), ("DiameterText", "2")])
             self.access("b")
@@ -394,6 +397,113 @@ class Page(unittest.TestCase):
                     self.assertEqual(self.value("WavelengthText"), "0,2112676" if tag == "de-DE" else "0.2112676")
                 finally:
                     undo()
+
+    def languages_here(self):
+        """Every language in Chromium; German and Hebrew, the longest and the mirrored, in the others."""
+        return list(TABLES["languages"]) if self.engine.name == "chromium" else ["de", "he"]
+
+    def open_in(self, code):
+        self.engine.open(ADDRESS + "?lang=" + code.replace("_", "-"))
+
+    def press(self, button, key):
+        """A button pressed by its access key; where this engine cannot send that key, by a click."""
+        if key.isascii() or self.engine.can("non-Latin access key"):
+            self.access(key.lower())
+        else:
+            self.el(button).click()
+
+    def test_in_each_language(self):
+        # The page's texts in the language asked for, every one whole, one report of each kind in
+        # that language; then, in a browser that writes a decimal comma (de-DE), the worked
+        # examples with English's digits and that language's units.
+        for code in self.languages_here():
+            shown = TABLES["languages"][code]
+            keys = {c["name"]: c["key"] for c in shown["controls"] if "key" in c}
+            with self.subTest(code):
+                self.open_in(code)
+                self.assertEqual(self.driver.execute_script(
+                    "const r = document.documentElement; return [r.lang, r.dir]"),
+                    [code.replace("_", "-"), "rtl" if shown["rightToLeft"] else "ltr"])
+                seen = self.driver.execute_script("""
+                    return Array.from(document.querySelectorAll('#form1 > input, #form1 > button'), (e) => [
+                        e.id, e.getAttribute('aria-label'), e.title,
+                        e.tagName === 'INPUT' ? e.value : e.textContent,
+                        e.tagName === 'INPUT' ? e.labels[0].textContent : e.accessKey,
+                        e.tagName === 'BUTTON' ? e.querySelector('u').textContent : '']);""")
+                self.assertEqual(seen, [[c["name"], c["label"], c["toolTip"], c.get("prompt", c.get("caption")),
+                                         c["label"] if "prompt" in c else c["key"].lower(), c.get("key", "")]
+                                        for c in shown["controls"]])
+                self.assertEqual(self.overflowing(shown["units"]), [])
+                for case in shown["reports"]:
+                    english = next(c for c in TABLES["reports"] if c["name"] == case["name"])
+                    self.open_in(code)
+                    self.set_values([pair.split("=", 1) for pair in english["inputs"]])
+                    self.el("TimeConstText").click()
+                    self.press(english["button"], keys[english["button"]])
+                    self.assertEqual(self.report(), case["text"], case["name"])
+                    self.keys(Keys.ESCAPE)
+        self.language("de-DE")
+        try:
+            for code in self.languages_here():
+                shown = TABLES["languages"][code]
+                keys = {c["name"]: c["key"] for c in shown["controls"] if "key" in c}
+                with self.subTest(code, worked=True):
+                    self.open_in(code)
+                    self.set_values([pair.split("=", 1) for pair in TABLES["worked"]["inputs"]])
+                    for button in ("Command3", "Command1", "Command2"):
+                        self.el("SysTempText").click()
+                        self.press(button, keys[button])
+                    self.assertIsNone(self.report())
+                    for name, digits, unit in TABLES["worked"]["results"]:
+                        self.assertEqual(self.value(name), digits + (shown["units"][unit] if unit else ""))
+        finally:
+            self.language(None)
+
+    def test_choosing_the_language(self):
+        # The table the other front ends share, in the page's own chooser, with the page's codes.
+        available = self.driver.execute_script("return document.documentElement.dataset.languages.split(' ')")
+        for c in TABLES["choices"]:
+            self.assertEqual(self.driver.execute_script("return chooseLanguage(arguments[0], arguments[1])",
+                                                        c["preferred"], available).replace("-", "_"), c["shown"],
+                             c["why"])
+        # ?lang= comes first, a tag never seen gives way to the browser's languages, and a
+        # browser whose first language is German shows German; each footer link names its language.
+        for query, locale, lang in (("?lang=he", None, "he"), ("?lang=tlh", None, "en"), ("", "de-DE", "de"),
+                                    ("?lang=en", "de-DE", "en")):
+            with self.subTest(query=query, locale=locale):
+                self.language(locale)
+                try:
+                    self.engine.open(ADDRESS + query)
+                    self.assertEqual(self.driver.execute_script("return document.documentElement.lang"), lang)
+                finally:
+                    self.language(None)
+        self.open_page()
+        links = self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('#languages a'), (a) => [a.hreflang, a.lang, a.search])")
+        self.assertEqual(links[0], ["en", "en", "?lang=en"])
+        self.assertCountEqual(links[1:], [[t, t, "?lang=" + t] for t in available])
+
+    def test_mirrored_in_hebrew(self):
+        # Each control where English has it, seen in a mirror; focus and tab order as in English;
+        # a field's text takes its direction from its first letter, so that a number reads left to right.
+        def places():
+            self.assert_layout()
+            return self.driver.execute_script("""
+                const f = document.getElementById('form1').getBoundingClientRect();
+                return [f.width, Array.from(document.querySelectorAll('#form1 > input, #form1 > button'), (e) => {
+                    const r = e.getBoundingClientRect();
+                    return [e.id, r.left - f.left, r.top - f.top, r.width, r.height]; })];""")
+        self.open_in("he")
+        width, rtl = places()
+        self.driver.execute_script("document.documentElement.dir = 'ltr'")  # the same texts, the same scale
+        self.assertEqual(places(), [width, [[n, width - x - w, y, w, h] for n, x, y, w, h in rtl]])
+        self.open_in("he")
+        self.assertEqual(self.active(), "DiameterText")
+        for expected in [c["name"] for c in CONTROLS][1:]:
+            self.keys(Keys.TAB)
+            self.assertEqual(self.active(), expected)
+        self.assertEqual(self.driver.execute_script(
+            "return getComputedStyle(document.getElementById('FreqText')).unicodeBidi"), "plaintext")
 
     def test_says_why_it_cannot_run(self):
         self.require("init script")  # each breakage comes before the page's own script

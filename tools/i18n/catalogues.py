@@ -5,7 +5,12 @@
 empty and fuzzy entries, so that those show in English), then written as
 a table of English and translated texts sorted by the English bytes, for a
 binary search.
-Usage: catalogues.py OUT.hpp PO_DIR"""
+  catalogues.py OUT.hpp PO_DIR
+  catalogues.py --json OUT_DIR PO_DIR   each language as OUT_DIR/CODE.json
+                                        instead, an object from English to
+                                        translated text, for the web page,
+                                        which fetches only its language's"""
+import json
 import os
 import struct
 import subprocess
@@ -47,7 +52,20 @@ def literal(data):
     return '"' + "".join(chr(b) if 32 <= b < 127 and b not in b'"\\?' else f"\\{b:03o}" for b in data) + '"'
 
 
+def write_json(out_dir, po_dir):
+    os.makedirs(out_dir, exist_ok=True)
+    for code in languages(po_dir):
+        entries = {e.decode(): t.decode() for e, t in sorted(translations(os.path.join(po_dir, code + ".po")).items())}
+        path = os.path.join(out_dir, code + ".json")
+        with open(path + ".new", "w", encoding="utf-8") as f:
+            json.dump(entries, f, ensure_ascii=False, separators=(",", ":"))
+        os.replace(path + ".new", path)
+
+
 def main():
+    if sys.argv[1] == "--json":
+        write_json(sys.argv[2], sys.argv[3])
+        return
     out, po_dir = sys.argv[1], sys.argv[2]
     codes = languages(po_dir)
     lines = ["// Written by tools/i18n/catalogues.py from po/*.po; not to be edited.",

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The translators' template, po/ardelin.pot, made by xgettext from every
-text marked N_("…") in src/, with the "TRANSLATORS:" comments before them.
+text marked N_("…") in src/, every t("…") of the web page's script, the
+desktop entry's names and comment and the AppStream metainfo (by the ITS
+rules Debian's appstream ships), with the "TRANSLATORS:" comments before them.
   pot.py write ROOT         writes ROOT/po/ardelin.pot anew
   pot.py check ROOT STAMP   fails unless the template is current (its date
                             aside), so that a text the code shows and the
@@ -9,6 +11,7 @@ text marked N_("…") in src/, with the "TRANSLATORS:" comments before them.
 import os
 import subprocess
 import sys
+import tempfile
 
 
 def sources(root):
@@ -18,12 +21,23 @@ def sources(root):
     return sorted(found)
 
 
+METAINFO_ITS = "/usr/share/gettext/its/metainfo.its"
+
+
 def template(root):
-    return subprocess.run(
-        ["xgettext", "--language=C++", "--from-code=UTF-8", "--keyword", "--keyword=N_",
-         "--add-comments=TRANSLATORS:", "--add-location=file", "--package-name=Ardelin", "--no-wrap",
-         "--msgid-bugs-address=maintainers@users.noreply.c-seed-5ca61071.example", "--output=-"] + sources(root),
-        cwd=root, check=True, capture_output=True, text=True).stdout
+    common = ["--from-code=UTF-8", "--add-comments=TRANSLATORS:", "--add-location=file", "--package-name=Ardelin",
+              "--no-wrap", "--msgid-bugs-address=maintainers@users.noreply.c-seed-5ca61071.example"]
+    runs = [["--language=C++", "--keyword", "--keyword=N_"] + sources(root),
+            ["--language=JavaScript", "--keyword", "--keyword=t:1", "src/window/web/ardelin.js"],
+            ["--language=Desktop", "packaging/desktop.in"],
+            [f"--its={METAINFO_ITS}", "packaging/metainfo.xml.in"]]
+    with tempfile.TemporaryDirectory() as work:
+        out = os.path.join(work, "ardelin.pot")
+        for i, run in enumerate(runs):
+            subprocess.run(["xgettext"] + common + (["--join-existing"] if i else []) + [f"--output={out}"] + run,
+                           cwd=root, check=True)
+        with open(out, encoding="utf-8") as f:
+            return f.read()
 
 
 HEADER = ("# The English texts of Ardelin, the template of every translation.\n"

@@ -3,8 +3,10 @@
 // control in tab order with its id, prompt or caption, access key, tooltip
 // and screen-reader name, and each field's visible label. The page ships
 // with it, so that its first paint already shows the whole form and the
-// module only brings it to life.
-// Usage: form_html OUT.html
+// module only brings it to life. Also writes the row of links to the page
+// in each of its languages, each named in itself.
+// Usage: form_html FORM.html LANGUAGES.html
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -12,7 +14,9 @@
 #include <type_traits>
 #include <variant>
 
+#include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
+#include "window/view/language.hpp"
 #include "window/view/info.hpp"
 #include "window/view/press.hpp"
 
@@ -61,24 +65,51 @@ std::string FieldHtml(const view::Control& c, Field field) {
 
 // "&Beam Width": the letter after '&' is the access key, underlined.
 std::string ButtonHtml(const view::Control& c, Button button) {
-    const std::string_view caption = view::Caption(button);
-    const std::size_t at = caption.find('&');
-    if (at == std::string_view::npos || at + 1 >= caption.size()) {
-        return "<button type=\"button\"" + Common(c) + ">" + Escaped(caption) + "</button>\n";
+    const view::CaptionParts caption = view::SplitCaption(view::Caption(button));
+    if (caption.key.empty()) {
+        return "<button type=\"button\"" + Common(c) + ">" + Escaped(caption.before) + "</button>\n";
     }
-    const std::string key(1, caption[at + 1]);
-    std::string lower = key;
+    std::string lower(caption.key);
     lower[0] = static_cast<char>(lower[0] >= 'A' && lower[0] <= 'Z' ? lower[0] - 'A' + 'a' : lower[0]);
-    return "<button type=\"button\"" + Common(c) + Attribute("accesskey", lower) + ">" +
-           Escaped(caption.substr(0, at)) + "<u>" + Escaped(key) + "</u>" + Escaped(caption.substr(at + 2)) +
-           "</button>\n";
+    return "<button type=\"button\"" + Common(c) + Attribute("accesskey", lower) + ">" + Escaped(caption.before) +
+           "<u>" + Escaped(caption.key) + "</u>" + Escaped(caption.after) + "</button>\n";
+}
+
+// A link to the page in each language, English first, named in that
+// language and marked with its tag ("pt-BR") and direction.
+std::string LanguageLinks() {
+    std::string html;
+    const auto link = [&html](std::string_view code) {
+        view::UseLanguage(code);
+        std::string tag(code);
+        std::replace(tag.begin(), tag.end(), '_', '-');
+        html += std::string(html.empty() ? "" : " ·\n") + "<a" + Attribute("href", "?lang=" + tag) +
+                Attribute("hreflang", tag) + Attribute("lang", tag) +
+                (view::RightToLeft() ? Attribute("dir", "rtl") : "") + ">" + Escaped(view::LanguageName()) + "</a>";
+    };
+    link(view::kEnglish);
+    for (const std::string_view code : view::Languages()) {
+        link(code);
+    }
+    view::UseLanguage(view::kEnglish);
+    return html + "\n";
+}
+
+bool Write(const char* path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) {
+        std::cerr << "form_html: cannot write " << path << "\n";
+    }
+    return static_cast<bool>(out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: form_html OUT.html\n";
+    if (argc != 3) {
+        std::cerr << "usage: form_html FORM.html LANGUAGES.html\n";
         return 2;
     }
     std::string html;
@@ -91,12 +122,5 @@ int main(int argc, char** argv) {
             }
         }, c.which);
     }
-    std::ofstream out(argv[1], std::ios::binary);
-    out << html;
-    out.close();
-    if (!out) {
-        std::cerr << "form_html: cannot write " << argv[1] << "\n";
-        return 1;
-    }
-    return 0;
+    return Write(argv[1], html) && Write(argv[2], LanguageLinks()) ? 0 : 1;
 }

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ardelin::view {
 
@@ -17,8 +20,19 @@ namespace ardelin::view {
 // or English for any other.
 void UseLanguage(std::string_view code);
 
+// Shows every text in the language `code` from now on, from a catalogue
+// given at run time: pairs of English and translated text. The page fetches
+// only its language's catalogue rather than carrying all of them.
+void UseCatalogue(std::string_view code, std::vector<std::pair<std::string, std::string>> entries);
+
 // The code of the language in use: one of Languages(), or "en".
 [[nodiscard]] std::string_view LanguageInUse();
+
+// Whether the language in use reads from the right (its catalogue says so).
+[[nodiscard]] bool RightToLeft();
+
+// The language in use's name for itself: "English", "Deutsch", "日本語".
+[[nodiscard]] std::string_view LanguageName();
 
 // `english` in the language in use, UTF-8; English itself where that
 // language's catalogue leaves it untranslated.

@@ -51,6 +51,18 @@ std::optional<std::string_view> ResultUnit(const Control& control) {
     return std::nullopt;
 }
 
+CaptionParts SplitCaption(std::string_view caption) {
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size()) {
+        return {caption, {}, {}};
+    }
+    // The key is one character, of as many UTF-8 bytes as its lead byte says.
+    const auto lead = static_cast<unsigned char>(caption[at + 1]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::size_t end = std::min(at + 1 + length, caption.size());
+    return {caption.substr(0, at), caption.substr(at + 1, end - at - 1), caption.substr(end)};
+}
+
 FormWords Words() {
     FormWords words;
     for (const Field f : kAllFields) {

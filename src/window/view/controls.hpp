@@ -92,6 +92,16 @@ static_assert(NamesEveryControlOnce(kControls), "every field and button needs ex
 [[nodiscard]] std::string_view Prompt(Field field);
 [[nodiscard]] std::optional<std::string_view> ResultUnit(const Control& control);
 
+// A caption split at its access key: "&Beam Width" gives "", "B" and
+// "eam Width"; "ビーム幅(&B)" gives "ビーム幅(", "B" and ")". No '&': the
+// whole caption before, and no key.
+struct CaptionParts {
+    std::string_view before;
+    std::string_view key;
+    std::string_view after;
+};
+[[nodiscard]] CaptionParts SplitCaption(std::string_view caption);
+
 // The form's own words in the language in use, for the form a front end makes.
 [[nodiscard]] FormWords Words();
 

@@ -32,6 +32,14 @@ Layout LayOut(const std::array<Size, kControlCount>& needed, double minimum) {
     return layout;
 }
 
+Layout Mirrored(const Layout& layout) {
+    Layout mirrored = layout;
+    for (Rect& r : mirrored.rects) {
+        r.left = layout.client.width - r.left - r.width;
+    }
+    return mirrored;
+}
+
 std::vector<std::string> TextsToShow(const Control& control, char decimalSeparator, char widestDigit) {
     std::vector<std::string> texts;
     const Field* field = std::get_if<Field>(&control.which);

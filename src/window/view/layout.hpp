@@ -42,6 +42,11 @@ struct Layout {
 // as the minimum; one in device-independent pixels keeps 1.
 [[nodiscard]] Layout LayOut(const std::array<Size, kControlCount>& needed, double minimum = 1.0);
 
+// The layout for a language read from the right: every control where the
+// left-to-right one has it, seen in a mirror (its left edge at the client
+// width less its right edge). The tab order stays.
+[[nodiscard]] Layout Mirrored(const Layout& layout);
+
 // The texts a control must show whole: a field's prompt, and for a result
 // field the longest number texts it can be written, with every digit replaced
 // by `widestDigit` (the font's widest), followed by the unit. Empty for a

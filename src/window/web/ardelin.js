@@ -10,7 +10,81 @@
 // "false" when this browser cannot run it and the page says why instead.
 // Its class "loading" holds until then: a phone's screen shows the form in
 // one column meanwhile, a wider one nothing (ardelin.css).
+// The page ships in English. In another language, its catalogue is fetched
+// while the module loads, the module's texts come from it, and the page
+// shows nothing but the form's place (class "translating") until every text
+// is in that language.
 "use strict";
+
+// Which of the page's languages (the root's data-languages, English aside)
+// to show for a list of language tags in order of preference: the first
+// that matches, English among them, so that a lower-ranked translation
+// never wins over a preferred English. A tag matches its language and
+// region ("pt-BR"), else its language ("de-AT" reads de), else its
+// language's only regional catalogue ("pt-PT" reads pt-BR). Traditional
+// Chinese (zh-TW, zh-HK, zh-MO, zh-Hant) takes nothing from the Simplified
+// one. Gives the code shown.
+function chooseLanguage(preferred, available) {
+    const parse = (text) => {
+        const parts = String(text).split(/[.@]/)[0].toLowerCase().split(/[-_]/);
+        const tag = {language: parts[0], script: "", region: ""};
+        if (tag.language === "c" || tag.language === "posix") {
+            tag.language = "en";
+        }
+        for (const part of parts.slice(1)) {
+            if (part.length === 4 && !tag.script && !tag.region) {
+                tag.script = part;
+            } else if ((part.length === 2 || part.length === 3) && !tag.region) {
+                tag.region = part;
+            }
+        }
+        return tag;
+    };
+    const traditional = (t) => t.language === "zh" &&
+                               (t.script === "hant" || (!t.script && ["tw", "hk", "mo"].includes(t.region)));
+    const match = (tag) => {
+        if (!tag.language || traditional(tag)) {
+            return "";
+        }
+        if (tag.language === "en") {
+            return "en";
+        }
+        const same = available.filter((code) => parse(code).language === tag.language);
+        return same.find((code) => tag.region && parse(code).region === tag.region) ||
+               same.find((code) => !parse(code).region) || (same.length === 1 ? same[0] : "");
+    };
+    for (const text of preferred) {
+        const code = match(parse(text));
+        if (code) {
+            return code;
+        }
+    }
+    return "en";
+}
+
+// The page's language: a ?lang= the reader picked (the links at the page's
+// foot), then the browser's languages in order.
+const language = chooseLanguage(
+    [new URLSearchParams(location.search).get("lang") || "", ...(navigator.languages || [navigator.language])],
+    document.documentElement.dataset.languages.split(" ").filter(Boolean));
+
+// The language's catalogue, an object from English to translated text:
+// empty for English, or where it cannot be fetched (English shows then).
+const catalogue = (() => {
+    if (language === "en") {
+        return Promise.resolve({});
+    }
+    document.documentElement.classList.add("translating");
+    return fetch(`lang/${language.replace("-", "_")}.json`)
+        .then((response) => (response.ok ? response.json() : {}))
+        .catch(() => ({}));
+})();
+let words = {};
+
+// A text of the page's own in the page's language, "%1" replaced by `arg`.
+function t(english, arg = "") {
+    return (Object.hasOwn(words, english) && words[english] ? words[english] : english).replace("%1", arg);
+}
 
 // What this browser lacks to run the module, or "" if nothing. The tiny
 // module declares one exception tag: it validates only where WebAssembly
@@ -27,21 +101,25 @@ function lacking() {
     return WebAssembly.validate(withTag) ? "" : "WebAssembly exception handling";
 }
 
-// Said in the page itself, in place of the form, when Ardelin cannot run.
-function cannotRun(why) {
+// Said in the page itself, in place of the form, when Ardelin cannot run:
+// `why` gives the reason in the page's language.
+async function cannotRun(why) {
+    await useLanguage(null);
     const message = document.createElement("p");
     message.id = "unsupported";
     message.setAttribute("role", "alert");
-    message.textContent = `This browser cannot run Ardelin: ${why}. ` +
-                          "A current Chrome, Edge, Firefox or Safari can.";
+    // TRANSLATORS: the page's message when the browser cannot run it; %1 is one of the reasons that follow.
+    message.textContent = t("This browser cannot run Ardelin: %1. A current Chrome, Edge, Firefox or Safari can.",
+                            why());
     document.getElementById("form1").replaceWith(message);
     document.documentElement.classList.remove("loading");
     document.documentElement.dataset.ready = "false";
 }
 
-// The decimal separator of the browser's language. A tag that Intl rejects
-// ("C", "", a malformed one) gives way to the browser's default locale, and
-// that to '.'.
+// The decimal separator of the browser's language, whichever language the
+// page's words are in, as a desktop's numbers follow its locale's. A tag that
+// Intl rejects ("C", "", a malformed one) gives way to the browser's default
+// locale, and that to '.'.
 function decimalSeparator() {
     for (const tag of [navigator.language, undefined]) {
         try {
@@ -61,20 +139,53 @@ function decimalSeparator() {
     try {
         const missing = lacking();
         if (missing !== "") {
-            cannotRun(`it has no ${missing}`);
+            // TRANSLATORS: a reason the browser cannot run the page; %1 is "WebAssembly" or
+            // "WebAssembly exception handling", left in English.
+            cannotRun(() => t("it has no %1", missing));
             return;
         }
         if (typeof createArdelin !== "function") {
-            cannotRun("its program file, ardelin-core.js, did not load");
+            // TRANSLATORS: a reason the browser cannot run the page; %1 is a file's name.
+            cannotRun(() => t("its program file, %1, did not load", "ardelin-core.js"));
             return;
         }
         core = await createArdelin();
     } catch (error) {
-        cannotRun(`its WebAssembly module did not load or start (${error})`);
+        // TRANSLATORS: a reason the browser cannot run the page; %1 is the browser's own error, in its words.
+        cannotRun(() => t("its WebAssembly module did not load or start (%1)", String(error)));
         return;
     }
+    await useLanguage(core);
     start(core);
 })();
+
+// The page in its language: the catalogue handed to the module (when it
+// runs), the page's own texts, its language and direction. The form's
+// texts follow from the module, in build().
+async function useLanguage(core) {
+    words = await catalogue;
+    const root = document.documentElement;
+    if (language === "en") {
+        return;
+    }
+    if (core) {
+        core.useCatalogue(language.replace("-", "_"), words);
+    }
+    root.lang = language;
+    root.dir = words["default:LTR"] === "default:RTL" ? "rtl" : "ltr";
+    const licence = document.getElementById("licence");
+    const link = licence.querySelector("a");
+    // TRANSLATORS: at the page's foot, after the version; %1 is the link to the licence, the next text.
+    const [before, after = ""] = t("free software under the %1", "\u0000").split("\u0000");
+    link.textContent = t("GNU GPL, version 3 or later");
+    licence.replaceChildren(before, link, after);
+    // TRANSLATORS: a link to the archive of Ardelin's source, at the page's foot.
+    document.getElementById("source").textContent = t("its source");
+    // TRANSLATORS: the name, for screen readers, of the row of links to the page in each language.
+    document.getElementById("languages").setAttribute("aria-label", t("Languages"));
+    // TRANSLATORS: the button that closes a report.
+    document.getElementById("report-ok").textContent = t("OK");
+}
 
 // The page once the module runs: each control of the form measured and
 // placed by the one scale rule and the layout fitted to the screen; then, in
@@ -105,13 +216,45 @@ async function start(core) {
 }
 
 // Each control of the page's form in tab order, by the name the description
-// gives it. The browser's language decides the decimal separator, both ways.
+// gives it, with its texts in the page's language. The browser's language
+// decides the decimal separator, both ways.
 function build(core) {
     const form = document.getElementById("form1");
     const controls = core.controls();
     const elements = controls.map((c) => document.getElementById(c.name));
+    if (language !== "en") {
+        controls.forEach((c, i) => translate(elements[i], c));
+    }
+    document.documentElement.classList.remove("translating");
     const fieldIndices = controls.flatMap((c, i) => (c.kind === "field" ? [i] : []));
     return {form, controls, elements, fieldIndices, separator: decimalSeparator()};
+}
+
+// A control's texts as the module gives them: its name (a field's label),
+// tooltip, a field's prompt, a button's caption with its access key
+// underlined.
+function translate(element, control) {
+    element.setAttribute("aria-label", control.label);
+    if (control.toolTip) {
+        element.title = control.toolTip;
+    } else {
+        element.removeAttribute("title");
+    }
+    if (control.kind === "field") {
+        element.labels[0].textContent = control.label;
+        element.value = control.prompt;
+        return;
+    }
+    const [before, key, after] = control.caption;
+    if (!key) {
+        element.replaceChildren(before);
+        element.removeAttribute("accesskey");
+        return;
+    }
+    const underlined = document.createElement("u");
+    underlined.textContent = key;
+    element.replaceChildren(before, underlined, after);
+    element.accessKey = key.toLowerCase();
 }
 
 // What each control needs, in CSS pixels: a button its caption as the

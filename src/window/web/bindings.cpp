@@ -8,10 +8,13 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "calc/handlers.hpp"
 #include "window/form1.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/info.hpp"
 #include "window/view/layout.hpp"
@@ -39,14 +42,39 @@ val Rectangle(int left, int top, int width, int height) {
     return r;
 }
 
+// The page's language from its catalogue, an object from English to
+// translated text: every text the module gives from now on is in it.
+void UseCatalogue(const std::string& code, const val& entries) {
+    const val keys = val::global("Object").call<val>("keys", entries);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0, n = keys["length"].as<int>(); i < n; ++i) {
+        const std::string english = keys[i].as<std::string>();
+        pairs.emplace_back(english, entries[english].as<std::string>());
+    }
+    view::UseCatalogue(code, std::move(pairs));
+}
+
 // Every control in tab order: its name, the id of its element in the page
-// (whose HTML the build writes from the same table), and its kind.
+// (whose HTML the build writes from the same table), its kind, and its texts
+// in the language in use: its name for screen readers (a field's label),
+// tooltip, a field's prompt, a button's caption around its access key.
 val Controls() {
     val controls = val::array();
     for (const view::Control& c : kControls) {
         val row = val::object();
         row.set("name", std::string(view::Name(c)));
-        row.set("kind", std::string(std::holds_alternative<Field>(c.which) ? "field" : "button"));
+        row.set("label", std::string(view::AccessibleName(c)));
+        row.set("toolTip", std::string(view::ToolTip(c)));
+        if (const Field* field = std::get_if<Field>(&c.which)) {
+            row.set("kind", std::string("field"));
+            row.set("prompt", std::string(view::Prompt(*field)));
+        } else {
+            const view::CaptionParts caption = view::SplitCaption(view::Caption(std::get<Button>(c.which)));
+            row.set("kind", std::string("button"));
+            row.set("caption", val::array(std::vector<std::string>{std::string(caption.before),
+                                                                   std::string(caption.key),
+                                                                   std::string(caption.after)}));
+        }
         controls.call<void>("push", row);
     }
     return controls;
@@ -94,7 +122,7 @@ bool HoldsPrompt(int index, const std::string& text) {
 // The form model with its calculations bound, as the page's fields see it.
 class WebForm {
 public:
-    explicit WebForm(const std::string& separator) : form_(Separator(separator)) { BindCalculations(form_); }
+    explicit WebForm(const std::string& separator) : form_(Separator(separator), view::Words()) { BindCalculations(form_); }
 
     void SetText(int index, const std::string& text) {
         if (const Field* field = std::get_if<Field>(&ControlAt(index).which)) {
@@ -130,6 +158,8 @@ private:
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(ardelin) {
+    emscripten::function("useCatalogue", &UseCatalogue);
+    emscripten::function("rightToLeft", &view::RightToLeft);
     emscripten::function("controls", &Controls);
     emscripten::function("textsToShow", &TextsToShow);
     emscripten::function("widestDigit", &WidestDigit);

@@ -6,12 +6,28 @@
 # a digest of every file it keeps.
 # Usage: cmake -DSITE=... -DWEB_DIR=... -DCORE_JS=... -DCORE_WASM=... -DICONS="a;b"
 #              -DLICENSE=... -DSOURCE_ARCHIVE=... -DVERSION=... -DDISPLAY_VERSION=...
-#              -DFORM=... -P make_site.cmake
+#              -DFORM=... -DLINKS=... -DCATALOGUES=... -P make_site.cmake
+# The page's catalogues (CATALOGUES, a folder of CODE.json) go to lang/; the
+# page fetches its language's alone, and the service worker keeps each one
+# the page has used.
 file(MAKE_DIRECTORY ${SITE})
 file(COPY ${WEB_DIR}/ardelin.js ${WEB_DIR}/ardelin.css ${CORE_JS} ${CORE_WASM} ${ICONS} ${SOURCE_ARCHIVE}
      DESTINATION ${SITE})
 file(COPY_FILE ${LICENSE} ${SITE}/LICENSE.txt)
 file(READ ${FORM} ARDELIN_FORM)
+file(READ ${LINKS} ARDELIN_LANGUAGE_LINKS)
+file(GLOB catalogues RELATIVE ${CATALOGUES} ${CATALOGUES}/*.json)
+list(SORT catalogues)
+file(REMOVE_RECURSE ${SITE}/lang)
+file(MAKE_DIRECTORY ${SITE}/lang)
+set(ARDELIN_LANGUAGES "")
+foreach(name ${catalogues})
+    file(COPY_FILE ${CATALOGUES}/${name} ${SITE}/lang/${name})
+    string(REPLACE ".json" "" code ${name})
+    string(REPLACE "_" "-" code ${code})
+    list(APPEND ARDELIN_LANGUAGES ${code})
+endforeach()
+list(JOIN ARDELIN_LANGUAGES " " ARDELIN_LANGUAGES)
 set(ARDELIN_DISPLAY_VERSION ${DISPLAY_VERSION})
 cmake_path(GET SOURCE_ARCHIVE FILENAME ARDELIN_SOURCE_ARCHIVE)
 configure_file(${WEB_DIR}/index.html.in ${SITE}/index.html @ONLY)
