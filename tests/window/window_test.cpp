@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "calc/handlers.hpp"
+#include "../view/language_cases.hpp"
 #include "../view/report_cases.hpp"
 #include "window/form1.hpp"
 #include "window/qt/form1_window.hpp"
@@ -130,6 +131,16 @@ private:
 
     QLineEdit* Edit(Field f) { return window_->Edit(f); }
     QPushButton* Push(Button b) { return window_->ButtonWidget(b); }
+
+    // Alt and the key after '&' in a button's caption in the language in
+    // use, as a keyboard of that language sends it: a Cyrillic or Hebrew
+    // letter's key is its upper-case code point, as Qt's mnemonics take it.
+    static void PressAccessKey(QWidget* widget, Button b) {
+        const std::string_view utf8 = ardelin::view::SplitCaption(ardelin::view::Caption(b)).key;
+        const QString key = QString::fromUtf8(utf8.data(), static_cast<int>(utf8.size())).toLower();
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(key.toUpper().at(0).unicode()), key,
+                            Qt::AltModifier);
+    }
 
     void FillValid() {
         form_->SetText(Field::WavelengthText, "0.21");
@@ -387,18 +398,30 @@ private slots:
         QCOMPARE(Edit(Field::DTText)->text(), QStringLiteral("0,03162277 Kelvin"));
     }
 
-    // Every language's prompts, captions and longest results show whole.
-    void everyTextWholeInEachLanguage_data() {
+    // In each language: the window's texts are that language's, every one
+    // shows whole, the worked examples give English's digits with that
+    // language's units through its access keys, and one report of each kind
+    // of error is in that language.
+    void eachLanguage_data() {
         QTest::addColumn<QString>("language");
         for (const std::string_view code : ardelin::view::Languages()) {
             QTest::newRow(std::string(code).c_str()) << QString::fromUtf8(code.data(), static_cast<int>(code.size()));
         }
     }
 
-    void everyTextWholeInEachLanguage() {
+    void eachLanguage() {
         QFETCH(QString, language);
+        using ardelin::view::Tr;
         ardelin::view::UseLanguage(language.toStdString());
         Reopen(',');
+        for (const Button b : ardelin::kAllButtons) {
+            const std::string_view caption = ardelin::view::Caption(b);
+            QCOMPARE(Push(b)->text(), QString::fromUtf8(caption.data(), static_cast<int>(caption.size())));
+            QVERIFY(caption != ardelin::Info(b).caption);
+        }
+        QCOMPARE(Edit(Field::DiameterText)->text().toStdString(), Tr("Diameter of dish (m)"));
+        QVERIFY(Edit(Field::DiameterText)->text() != QStringLiteral("Diameter of dish (m)"));
+
         Push(Button::Command1)->setFocus();
         for (const Button b : ardelin::kAllButtons) QVERIFY2(ShowsWhole(Push(b)).isEmpty(), qPrintable(ShowsWhole(Push(b))));
         for (const ardelin::view::Control& c : ardelin::view::kControls) {
@@ -409,6 +432,66 @@ private slots:
                 QVERIFY2(ShowsWhole(Edit(*field)).isEmpty(), qPrintable(ShowsWhole(Edit(*field))));
             }
         }
+
+        Reopen(',');
+        for (const std::string_view input : ardelin::test::kWorkedInputs) SetTexts({QString::fromUtf8(input.data(), int(input.size()))});
+        for (const Button b : {Button::Command3, Button::Command1, Button::Command2}) {
+            PressAccessKey(Edit(Field::SysTempText), b);
+        }
+        for (const ardelin::test::WorkedResult& r : ardelin::test::kWorkedResults) {
+            const std::string expected = std::string(r.digits) + std::string(r.unit.empty() ? "" : Tr(r.unit));
+            QTRY_COMPARE(Edit(r.field)->text().toStdString(), expected);
+        }
+
+        for (const ardelin::test::ReportCase& c : ardelin::test::ReportCases()) {
+            const auto& kinds = ardelin::test::kOneReportOfEachKind;
+            if (std::find(kinds.begin(), kinds.end(), c.name) == kinds.end()) continue;
+            Reopen(c.separator);
+            QStringList inputs;
+            for (const std::string& pair : c.inputs) inputs << QString::fromStdString(pair);
+            SetTexts(inputs);
+            const BoxDismisser boxes;
+            PressAccessKey(Edit(Field::TimeConstText), c.button);
+            QTRY_COMPARE(boxes.Seen().size(), 1);
+            const std::string kind = c.text.substr(0, c.text.find(':'));
+            const std::string shown = boxes.Seen().front().text.toStdString();
+            QVERIFY2(shown.rfind(std::string(Tr(kind)), 0) == 0, shown.c_str());
+            QVERIFY2(shown != c.text, shown.c_str());
+        }
+    }
+
+    // Hebrew, read from the right: every control where it stands left to
+    // right, seen in a mirror, with the same size; focus and tab order as in
+    // English, and a number still left to right.
+    void mirroredInHebrew() {
+        ardelin::view::UseLanguage("he");
+        const auto places = [this] {
+            std::array<QRect, ardelin::view::kControlCount> rects;
+            for (std::size_t i = 0; i < rects.size(); ++i) {
+                const std::string_view name = ardelin::view::Name(ardelin::view::kControls.at(i));
+                rects.at(i) = window_->findChild<QWidget*>(QString::fromUtf8(name.data(), int(name.size())))->geometry();
+            }
+            return rects;
+        };
+        Reopen('.');
+        const auto ltr = places();
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        QTRY_VERIFY(window_->isRightToLeft());
+        const auto rtl = places();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        for (std::size_t i = 0; i < ltr.size(); ++i) {
+            const QRect& a = ltr.at(i);
+            QCOMPARE(rtl.at(i), QRect(window_->width() - a.x() - a.width(), a.y(), a.width(), a.height()));
+        }
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        Reopen('.');
+        QCOMPARE(places(), rtl);
+        QCOMPARE(QApplication::focusWidget(), Edit(Field::DiameterText));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Edit(Field::WavelengthText));
+        Edit(Field::FreqText)->setText(QStringLiteral("-6.3"));
+        QVERIFY(!Edit(Field::FreqText)->text().isRightToLeft());
+        QApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     void errorReport_data() {

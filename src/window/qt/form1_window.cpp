@@ -135,7 +135,8 @@ void Form1Window::ApplyLayout() {
         }
         needed.at(i) = {need.width(), need.height()};
     }
-    const view::Layout layout = view::LayOut(needed);
+    // A language read from the right shows the table's mirror; the tab order stays.
+    const view::Layout layout = isRightToLeft() ? view::Mirrored(view::LayOut(needed)) : view::LayOut(needed);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Rect& r = layout.rects.at(i);
         controls_.at(i)->setGeometry(r.left, r.top, r.width, r.height);
@@ -146,8 +147,10 @@ void Form1Window::ApplyLayout() {
 
 void Form1Window::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // A new application font or style: the texts need a new scale.
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    // A new application font or style: the texts need a new scale. A new
+    // direction: the table or its mirror.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LayoutDirectionChange) {
         ApplyLayout();
     }
 }

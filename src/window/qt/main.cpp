@@ -42,6 +42,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Ardelin"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ARDELIN_APP_ID));
     QApplication::setWindowIcon(ardelin::AppIcon());
+    // Mirrored for a language read from the right: the window's table, its
+    // reports' buttons, its tooltips.
+    QApplication::setLayoutDirection(ardelin::view::RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 
     // The user's decimal separator, for reading and writing every number,
     // and the prompts and units of the language shown.
