@@ -9,7 +9,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 #include <cstring>
 #include <variant>
 #include <memory>
@@ -19,6 +21,9 @@
 
 #include "calc/handlers.hpp"
 #include "window/form1.hpp"
+#include "../view/language_cases.hpp"
+#include "../view/report_cases.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/layout.hpp"
 #include "window/win32/form1_window.hpp"
@@ -80,7 +85,7 @@ protected:
 
     void Open(char separator) {
         window_.reset();
-        form_ = std::make_unique<Form1>(separator);
+        form_ = std::make_unique<Form1>(separator, view::Words());
         BindCalculations(*form_);
         window_ = std::make_unique<Form1Window>(*form_);
         window_->Show(SW_SHOWNORMAL);
@@ -135,6 +140,33 @@ protected:
         in.ki.wScan = c;
         in.ki.dwFlags = KEYEVENTF_UNICODE | flags;
         return in;
+    }
+
+    // Alt and a button's access key in the language in use: a Latin letter
+    // through the input queue, another letter as the WM_SYSCHAR a keyboard
+    // of that language sends.
+    void PressAccessKey(Button b) {
+        const std::wstring key = Widen(view::SplitCaption(view::Caption(b)).key);
+        if (key.size() == 1 && key[0] < 0x80) {
+            Keys({VK_MENU, static_cast<WORD>(std::towupper(key[0]))});
+            return;
+        }
+        PostMessageW(GetFocus(), WM_SYSCHAR, key[0], 1 << 29);  // bit 29: Alt is down
+        Pump();
+    }
+    // Where a control stands in the client area as a person sees it, left to
+    // right whatever the window's layout.
+    view::Rect Seen(HWND control) const {
+        RECT r{};
+        GetWindowRect(control, &r);
+        RECT client{};
+        GetClientRect(window_->Handle(), &client);
+        POINT corners[2] = {{0, 0}, {client.right, 0}};
+        MapWindowPoints(window_->Handle(), HWND_DESKTOP, corners, 2);
+        const LONG left = std::min(corners[0].x, corners[1].x);
+        POINT top{0, 0};
+        ClientToScreen(window_->Handle(), &top);
+        return {r.left - left, r.top - top.y, r.right - r.left, r.bottom - r.top};
     }
 
     HWND Control(Field f) const { return window_->Control(f); }
@@ -502,6 +534,92 @@ TEST_F(Win32Window, ClosingEndsTheProgram) {
     EXPECT_EQ(window_->Handle(), nullptr);
     MSG quit{};
     EXPECT_EQ(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE) << "a window posted the quit";
+}
+
+}  // namespace
+}  // namespace ardelin::win32
+
+namespace ardelin::win32 {
+namespace {
+
+// In German, Japanese and Hebrew: the window shows that language's texts,
+// each whole; the worked examples give English's digits with that
+// language's units through its access keys; one report of each kind is in
+// that language; Hebrew shows the table in a mirror, tab order unchanged.
+TEST_F(Win32Window, InEachLanguage) {
+    struct EnglishAfter {
+        ~EnglishAfter() { view::UseLanguage("en"); }
+    } englishAfter;
+    for (const std::string_view code : {"de", "ja", "he"}) {
+        SCOPED_TRACE(std::string(code));
+        view::UseLanguage(code);
+        Open(',');
+        for (const Button b : kAllButtons) {
+            EXPECT_EQ(Narrow(TextOf(Control(b))), view::Caption(b));
+            SIZE ideal{};
+            SendMessageW(Control(b), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+            RECT r{};
+            GetClientRect(Control(b), &r);
+            EXPECT_LE(ideal.cx, r.right) << Info(b).name;
+        }
+        EXPECT_EQ(Narrow(TextOf(Control(Field::DiameterText))), view::Prompt(Field::DiameterText));
+        const HDC dc = GetDC(window_->Handle());
+        const HGDIOBJ previous = SelectObject(dc, window_->Font());
+        for (const view::Control& c : kControls) {
+            const Field* field = std::get_if<Field>(&c.which);
+            for (const std::string& text : field ? view::TextsToShow(c, ',', '0') : std::vector<std::string>{}) {
+                const std::wstring wide = Widen(text);
+                SIZE extent{};
+                GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+                RECT format{};
+                SendMessageW(Control(*field), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+                EXPECT_LE(extent.cx, format.right - format.left) << text;
+            }
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(window_->Handle(), dc);
+
+        for (const std::string_view input : test::kWorkedInputs) {
+            const std::size_t eq = input.find('=');
+            form_->SetText(*FieldByName(std::string(input.substr(0, eq))), std::string(input.substr(eq + 1)));
+        }
+        Focus(Field::SysTempText);
+        for (const Button b : {Button::Command3, Button::Command1, Button::Command2}) PressAccessKey(b);
+        for (const test::WorkedResult& r : test::kWorkedResults) {
+            EXPECT_EQ(Narrow(TextOf(Control(r.field))),
+                      std::string(r.digits) + std::string(r.unit.empty() ? "" : view::Tr(r.unit)));
+        }
+
+        for (const test::ReportCase& c : test::ReportCases()) {
+            const auto& kinds = test::kOneReportOfEachKind;
+            if (std::find(kinds.begin(), kinds.end(), c.name) == kinds.end()) continue;
+            Open(c.separator);
+            boxes.clear();
+            for (const std::string& pair : c.inputs) {
+                const std::size_t eq = pair.find('=');
+                form_->SetText(*FieldByName(pair.substr(0, eq)), pair.substr(eq + 1));
+            }
+            Focus(Field::TimeConstText);
+            PressAccessKey(c.button);
+            ASSERT_EQ(boxes.size(), 1U) << c.name;
+            const std::string shown = Narrow(boxes[0].text);
+            EXPECT_EQ(shown.rfind(std::string(view::Tr(c.text.substr(0, c.text.find(':')))), 0), 0U) << shown;
+            EXPECT_NE(shown, c.text);
+        }
+
+        const view::Layout& layout = window_->Layout();
+        const bool mirrored = code == "he";
+        const auto rtl = [](HWND w) { return (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0; };
+        EXPECT_EQ(rtl(window_->Handle()), mirrored);
+        EXPECT_EQ(rtl(Control(Button::Command1)), mirrored);  // a caption reads from the right
+        EXPECT_FALSE(rtl(Control(Field::FreqText)));          // a number from the left
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            const view::Rect& r = layout.rects[i];
+            EXPECT_EQ(Seen(GetDlgItem(window_->Handle(), kFirstControlId + static_cast<int>(i))), (view::Rect{mirrored ? layout.client.width - r.left - r.width : r.left, r.top,
+                                                     r.width, r.height}))
+                << view::Name(kControls[i]);
+        }
+    }
 }
 
 }  // namespace

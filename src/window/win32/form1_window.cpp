@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "window/view/catalogue.hpp"
 #include "window/view/press.hpp"
 #include "window/view/report.hpp"
 #include "window/win32/text.hpp"
@@ -178,8 +179,11 @@ Form1Window::Form1Window(Form1& form) : form_(form) {
         RegisterClassExW(&windowClass);
     }
     // WS_EX_CONTROLPARENT: the dialog manager's Tab walks into the children.
+    // WS_EX_LAYOUTRTL, for a language read from the right: the window and its
+    // children mirrored by the system, its client coordinates counted from
+    // the right, so that the table's places show in a mirror.
     // WM_NCCREATE hands the handle to hwnd_, which owns it from then on.
-    CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, Widen(view::kTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    CreateWindowExW(WS_EX_CONTROLPARENT | (view::RightToLeft() ? WS_EX_LAYOUTRTL : 0), kClassName, Widen(view::kTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (Handle() == nullptr) {
         throw std::runtime_error("the Ardelin window could not be created");
@@ -211,6 +215,9 @@ void Form1Window::CreateControls() {
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                       id, instance, nullptr);
             SendMessageW(control, EM_SETLIMITTEXT, view::kFieldMaxLength, 0);  // else 30,000
+            // In a mirrored window a field keeps its own left-to-right layout, so
+            // that "-6.3" never shows as "6.3-"; the buttons' captions read from the right.
+            SetWindowLongPtrW(control, GWL_EXSTYLE, GetWindowLongPtrW(control, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
             SetWindowSubclass(control, FieldProc, kFieldSubclass, reinterpret_cast<DWORD_PTR>(this));
             fields_[static_cast<std::size_t>(*field)] = control;
         } else {
@@ -490,7 +497,8 @@ void Form1Window::Press(Button button) {
 void Form1Window::Report(const view::Report& report) {
     const HWND hadFocus = GetFocus();
     MessageBoxW(Handle(), Widen(report.text).c_str(), Widen(view::kTitle).c_str(),
-                MB_OK | (report.unexpected ? MB_ICONERROR : MB_ICONWARNING));
+                MB_OK | (report.unexpected ? MB_ICONERROR : MB_ICONWARNING) |
+                    (view::RightToLeft() ? MB_RTLREADING | MB_RIGHT : 0));
     if (report.focus) {
         // The input to change, selected, so that typing replaces it.
         const HWND edit = Control(*report.focus);
