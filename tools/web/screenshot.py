@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Saves a screenshot of the page in headless Chromium with the worked examples
 typed in from the keyboard and all three results shown; with a width, on a
-phone of that many CSS pixels (twice the device pixels), in one column.
-Usage: screenshot.py SITE PNG [WIDTH]"""
-import sys
+phone of that many CSS pixels (twice the device pixels), in one column; with
+--lang, in that language (as its link at the page's foot picks it); with
+--report, with the report of a frequency of zero open over it.
+Usage: screenshot.py SITE PNG [WIDTH] [--lang CODE] [--report]"""
+import argparse
 import threading
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -14,29 +16,43 @@ import serve
 from browsers import browser, open_page
 
 
-def main(site, png, width=None):
-    server, address = serve.serve(site)
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("site")
+    parser.add_argument("png")
+    parser.add_argument("width", nargs="?", type=int)
+    parser.add_argument("--lang")
+    parser.add_argument("--report", action="store_true")
+    args = parser.parse_args()
+    server, address = serve.serve(args.site)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     driver = browser(window="640,1000")
     try:
-        if width:
+        if args.width:
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                   {"width": int(width), "height": 1150, "deviceScaleFactor": 2, "mobile": True})
-        open_page(driver, address)
+                                   {"width": args.width, "height": 1150, "deviceScaleFactor": 2, "mobile": True})
+        open_page(driver, address + (f"?lang={args.lang}" if args.lang else ""))
+        # Convert, Beam Width and Lower limit, by their access keys in the page's language.
+        keys = driver.execute_script(
+            "return ['Command3', 'Command1', 'Command2'].map((id) => document.getElementById(id).accessKey)")
         # The diameter prompt is selected at start, and each prompt on Tab: typing replaces it.
         typing = ActionChains(driver)
         for text, tabs in (("2", 2), ("100", 1), ("1", 1), ("1", 1), ("50", 1), ("10", 6), ("1420", 0)):
             typing.send_keys(text)
             for _ in range(tabs):
                 typing.send_keys(Keys.TAB)
-        for key in "cbl":
+        for key in keys:
             typing.key_down(Keys.ALT).send_keys(key).key_up(Keys.ALT)
+        if args.report:
+            # A frequency of zero converted: Division by zero.
+            typing.click(driver.find_element("id", "FreqText")).key_down(Keys.CONTROL).send_keys("a")
+            typing.key_up(Keys.CONTROL).send_keys("0").key_down(Keys.ALT).send_keys(keys[0]).key_up(Keys.ALT)
         typing.perform()
-        driver.save_screenshot(png)
+        driver.save_screenshot(args.png)
     finally:
         driver.quit()
         server.shutdown()
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:4])
+    main()
