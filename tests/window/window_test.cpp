@@ -35,6 +35,7 @@ namespace {
 struct Box {
     QString title;
     QString text;
+    QString ok;  // its button's caption
 };
 
 // Watches for a modal message box and dismisses it as a user would.
@@ -43,7 +44,7 @@ public:
     BoxDismisser() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen_.push_back({box->windowTitle(), box->text()});
+                seen_.push_back({box->windowTitle(), box->text(), box->button(QMessageBox::Ok)->text()});
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -457,6 +458,7 @@ private slots:
             const std::string shown = boxes.Seen().front().text.toStdString();
             QVERIFY2(shown.rfind(std::string(Tr(kind)), 0) == 0, shown.c_str());
             QVERIFY2(shown != c.text, shown.c_str());
+            QCOMPARE(boxes.Seen().front().ok.toStdString(), Tr("OK"));
         }
     }
 

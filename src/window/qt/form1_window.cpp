@@ -20,6 +20,8 @@
 #include <variant>
 #include <vector>
 
+#include "window/text_mark.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/info.hpp"
 #include "window/view/layout.hpp"
 #include "window/view/press.hpp"
@@ -174,11 +176,11 @@ void Form1Window::Report(const view::Report& report) {
     const QPointer<QWidget> hadFocus = focusWidget();
     const QString title = FromView(view::kTitle);
     const QString text = QString::fromStdString(report.text);
-    if (report.unexpected) {
-        QMessageBox::critical(this, title, text);
-    } else {
-        QMessageBox::warning(this, title, text);
-    }
+    // Its one button in the language shown, as Qt's own catalogues are not loaded.
+    QMessageBox box(report.unexpected ? QMessageBox::Critical : QMessageBox::Warning, title, text, QMessageBox::Ok,
+                    this);
+    box.button(QMessageBox::Ok)->setText(FromView(view::Tr(N_("OK"))));
+    box.exec();
     if (const std::optional<Field> field = report.focus) {
         // The input to change, selected, so that typing replaces it.
         FieldEdit* edit = Edit(*field);
