@@ -567,7 +567,7 @@ TEST_F(Win32Window, InEachLanguage) {
         const HGDIOBJ previous = SelectObject(dc, window_->Font());
         for (const view::Control& c : kControls) {
             const Field* field = std::get_if<Field>(&c.which);
-            for (const std::string& text : field ? view::TextsToShow(c, ',', '0') : std::vector<std::string>{}) {
+            for (const std::string& text : field != nullptr ? view::TextsToShow(c, ',', '0') : std::vector<std::string>{}) {
                 const std::wstring wide = Widen(text);
                 SIZE extent{};
                 GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
