@@ -32,7 +32,8 @@ frame.src = asked.get("src");
 </script></body></html>
 """
 # What a case may need, beyond what every engine does.
-NEEDS = {"devtools", "accessibility tree", "init script", "phone", "touch", "service worker", "non-Latin access key"}
+NEEDS = {"devtools", "accessibility tree", "init script", "phone", "touch", "service worker", "non-Latin access key",
+         "phone without its server"}
 
 
 class Engine:
@@ -171,7 +172,8 @@ class WebKit(Engine):
     lacks = {"devtools": "its driver has no DevTools protocol",
              "init script": "its driver runs no script before the page's own",
              "touch": "its driver sends no touch (Chromium's and Firefox's phones tap)",
-             "non-Latin access key": "its driver's Alt with a Hebrew or Cyrillic letter reaches no access key"}
+             "non-Latin access key": "its driver's Alt with a Hebrew or Cyrillic letter reaches no access key",
+             "phone without its server": "its phone is a frame in a page of the test server's, gone with it"}
 
     def __init__(self, locale=None, locales=None):
         self.locales = locales

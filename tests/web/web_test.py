@@ -36,11 +36,13 @@ AXE = os.path.join(NODE_MODULES, "axe-core", "axe.min.js")
 TABLES = {}
 CONTROLS = []
 ADDRESS = None
+SITE = None
 LOCALES = None
 
 
 def start_server(site):
-    global ADDRESS
+    global ADDRESS, SITE
+    SITE = site
     server, ADDRESS = serve.serve(site, pages={engines.PHONE_FRAME_PATH: engines.PHONE_FRAME})
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
@@ -303,6 +305,29 @@ class Page(unittest.TestCase):
         self.assertEqual(self.engine.console_errors(), [])
         # Installable: the manifest, its icons and the service worker as Chromium judges them.
         self.assertEqual(self.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+
+    def test_language_offline(self):
+        # The page's catalogue is kept with its files from the first visit, which fetched it before
+        # the worker ran: with its server gone, a reload is still in its language.
+        self.require("service worker")
+        if self.engine.mobile:
+            self.require("phone without its server")
+        server, address = serve.serve(SITE, pages={engines.PHONE_FRAME_PATH: engines.PHONE_FRAME})
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            self.engine.open(address + "?lang=de")
+            self.await_service_worker()
+            for _ in range(200):
+                if self.driver.execute_script("""
+                        return caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n)
+                            .then((c) => c.match('lang/de.json'))))).then((found) => found.some(Boolean));"""):
+                    break
+                time.sleep(0.05)
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.engine.open(address + "?lang=de")
+        self.assertEqual(self.el("Command3").text, TABLES["languages"]["de"]["controls"][-1]["caption"])
 
     def test_column_exactly_where_the_table_no_longer_fits(self):
         self.require("phone")  # a screen of any width

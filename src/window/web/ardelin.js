@@ -75,11 +75,15 @@ const catalogue = (() => {
         return Promise.resolve({});
     }
     document.documentElement.classList.add("translating");
-    return fetch(`lang/${language.replace("-", "_")}.json`)
+    return fetch(catalogueFile())
         .then((response) => (response.ok ? response.json() : {}))
         .catch(() => ({}));
 })();
 let words = {};
+
+function catalogueFile() {
+    return `lang/${language.replace("-", "_")}.json`;
+}
 
 // A text of the page's own in the page's language, "%1" replaced by `arg`.
 function t(english, arg = "") {
@@ -212,6 +216,10 @@ async function start(core) {
 
     if ("serviceWorker" in navigator) {
         navigator.serviceWorker.register("sw.js");
+        if (language !== "en") {
+            // The catalogue came before the worker ran: it keeps it for the page offline.
+            navigator.serviceWorker.ready.then((r) => r.active && r.active.postMessage({keep: catalogueFile()}));
+        }
     }
 }
 
