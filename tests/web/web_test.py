@@ -553,6 +553,23 @@ class Page(unittest.TestCase):
                         self.driver.execute_script("return document.getElementsByTagName('noscript').length"), 1)
                 finally:
                     self.forget_new_document(script)
+        # In another language, in its words, and shown.
+        with open(os.path.join(SITE, "lang", "de.json"), encoding="utf-8") as f:
+            german = json.load(f)
+        script = self.on_new_document("delete window.WebAssembly")
+        try:
+            self.driver.get(ADDRESS + "?lang=de")
+            for _ in range(200):
+                if self.driver.execute_script("return document.documentElement.dataset.ready === 'false'"):
+                    break
+                time.sleep(0.05)
+            message = self.el("unsupported")
+            self.assertEqual(message.text, german[
+                "This browser cannot run Ardelin: %1. A current Chrome, Edge, Firefox or Safari can."].replace(
+                "%1", german["it has no %1"].replace("%1", "WebAssembly")))
+            self.assertTrue(message.is_displayed())
+        finally:
+            self.forget_new_document(script)
         if self.engine.can("devtools"):
             self.engine.console_errors()  # the refused module's errors are this case's own
 

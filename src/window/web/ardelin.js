@@ -116,7 +116,7 @@ async function cannotRun(why) {
     message.textContent = t("This browser cannot run Ardelin: %1. A current Chrome, Edge, Firefox or Safari can.",
                             why());
     document.getElementById("form1").replaceWith(message);
-    document.documentElement.classList.remove("loading");
+    document.documentElement.classList.remove("loading", "translating");
     document.documentElement.dataset.ready = "false";
 }
 
