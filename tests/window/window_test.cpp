@@ -405,7 +405,11 @@ private slots:
     // of error is in that language.
     void eachLanguage_data() {
         QTest::addColumn<QString>("language");
+        // Every language on Qt's offscreen platform; in a real X window, German, the longest, and
+        // Hebrew, the mirrored.
+        const bool real = QGuiApplication::platformName() == QStringLiteral("xcb");
         for (const std::string_view code : ardelin::view::Languages()) {
+            if (real && code != "de" && code != "he") continue;
             QTest::newRow(std::string(code).c_str()) << QString::fromUtf8(code.data(), static_cast<int>(code.size()));
         }
     }
