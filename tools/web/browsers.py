@@ -4,6 +4,7 @@ headless Chromium under Selenium; WebKitGTK's MiniBrowser under its
 WebKitWebDriver (in an X display); and opening the page until it says it is
 ready. Firefox is firefox.py's."""
 import os
+import sysconfig
 import time
 
 from selenium import webdriver
@@ -27,7 +28,8 @@ def webkit(language="en_US.UTF-8", locales=None):
     """MiniBrowser, whose language is its process's LANG: a locale the C
     library has (or one made into the folder LOCPATH names)."""
     options = webdriver.WebKitGTKOptions()
-    options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    # In this machine's multiarch folder (x86_64-linux-gnu, aarch64-linux-gnu).
+    options.binary_location = f"/usr/lib/{sysconfig.get_config_var('MULTIARCH')}/webkit2gtk-4.1/MiniBrowser"
     options.add_argument("--automation")
     saved = dict(os.environ)
     os.environ.update(LANG=language, LC_ALL=language, **({"LOCPATH": locales} if locales else {}))
