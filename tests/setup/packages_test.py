@@ -39,8 +39,9 @@ def named_paths():
 
 class PackagesTest(unittest.TestCase):
     def test_every_path_the_project_names_has_its_package(self):
-        table = subprocess.run([os.path.join(TOP, "scripts", "setup"), "--table"], check=True,
-                               capture_output=True, text=True).stdout
+        # Every group: scripts/test's (all) and scripts/test-systems' (systems).
+        table = "".join(subprocess.run([os.path.join(TOP, "scripts", "setup"), "--table", what], check=True,
+                                       capture_output=True, text=True).stdout for what in ("all", "systems"))
         patterns = [f for line in table.splitlines() for f in line.split()[2:]]
         # A table file, a file a table pattern matches, or a folder that holds a table file.
         missing = {path: where for path, where in named_paths().items()
