@@ -12,6 +12,7 @@ Usage: web_test.py SITE NODE... CASES_JS [-- UNITTEST_ARGS]  (the site folder,
 the program that prints the shared tables, run under Node, and optionally
 unittest's own arguments, such as -k WebKit.test_keyboard)."""
 import functools
+import html.parser
 import json
 import math
 import os
@@ -268,18 +269,32 @@ class Page(unittest.TestCase):
             time.sleep(0.05)
         self.fail("no service worker took control of the page in 60 s")
 
-    def test_no_request_after_load(self):
-        self.require("service worker")
-        self.await_service_worker()
-        # The worker's cache holds every file the page loaded, but the worker's own script, which
-        # the browser keeps itself (WebKit lists its fetch among the page's).
+    def uncached_loads(self):
+        """The files this document loaded that the worker's cache lacks, but the worker's own
+        script, which the browser keeps itself (WebKit lists its fetch among the page's)."""
         loaded = self.driver.execute_script(
             "return [location.href, ...performance.getEntriesByType('resource').map((e) => e.name)]")
         cached = self.driver.execute_script("""
             return caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n).then((c) => c.keys()))))
                                 .then((lists) => lists.flat().map((r) => r.url));""")
-        self.assertEqual([url for url in loaded if url.split("?")[0] not in cached and not url.endswith(
-            ("/sw.js",) + self.engine.own_loads)], [])
+        return [url for url in loaded if url.split("?")[0] not in cached and not url.endswith(
+            ("/sw.js",) + self.engine.own_loads)]
+
+    def await_catalogue_kept(self, code):
+        """Until the worker's cache holds the catalogue the page fetched before the worker ran."""
+        for _ in range(200):
+            if self.driver.execute_script("""
+                    return caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n)
+                        .then((c) => c.match(arguments[0]))))).then((found) => found.some(Boolean));""",
+                                          f"lang/{code}.json"):
+                return
+            time.sleep(0.05)
+        self.fail(f"lang/{code}.json never reached the worker's cache")
+
+    def test_no_request_after_load(self):
+        self.require("service worker")
+        self.await_service_worker()
+        self.assertEqual(self.uncached_loads(), [])
         self.driver.execute_script("performance.clearResourceTimings()")
         self.set_values([("FreqText", "1420")])
         self.access("c")
@@ -317,17 +332,47 @@ class Page(unittest.TestCase):
         try:
             self.engine.open(address + "?lang=de")
             self.await_service_worker()
-            for _ in range(200):
-                if self.driver.execute_script("""
-                        return caches.keys().then((names) => Promise.all(names.map((n) => caches.open(n)
-                            .then((c) => c.match('lang/de.json'))))).then((found) => found.some(Boolean));"""):
-                    break
-                time.sleep(0.05)
+            self.await_catalogue_kept("de")
         finally:
             server.shutdown()
             server.server_close()
         self.engine.open(address + "?lang=de")
         self.assertEqual(self.el("Command3").text, TABLES["languages"]["de"]["controls"][-1]["caption"])
+
+    def test_notes_in_german(self):
+        # The footer's link to the notes page, in German: that page in German from the same
+        # catalogue, each of its English texts (the page as it ships, which reads without scripts)
+        # translated, and, with the worker, every file it loaded in the worker's cache.
+        with open(os.path.join(SITE, "lang", "de.json"), encoding="utf-8") as f:
+            german = json.load(f)
+        english = notes_texts()
+        self.assertEqual([text for text in english.values() if text not in german], [], "untranslated")
+        self.open_in("de")
+        link = self.el("notes")
+        self.assertEqual(link.text, german["notes on the lower limit"])
+        if self.engine.can("service worker"):
+            self.await_service_worker()
+            self.await_catalogue_kept("de")
+        link.click()
+        for _ in range(200):
+            if self.driver.execute_script("return location.pathname.endsWith('/notes.html') && "
+                                          "document.documentElement.dataset.ready === 'true'"):
+                break
+            time.sleep(0.05)
+        else:
+            self.fail("the notes page never became ready")
+        shown = self.driver.execute_script("""
+            const r = document.documentElement;
+            return [location.search, r.lang, r.dir, document.title,
+                    Object.fromEntries(Array.from(arguments[0], (id) => [id, document.getElementById(id).textContent])),
+                    getComputedStyle(document.querySelector('main')).visibility];""", list(english))
+        self.assertEqual(shown, ["?lang=de", "de", "ltr", german[english["heading"]] + " – Ardelin",
+                                 {name: german[text] for name, text in english.items()}, "visible"])
+        if self.engine.can("service worker"):
+            self.assertTrue(self.driver.execute_script("return navigator.serviceWorker.controller !== null"))
+            self.assertEqual(self.uncached_loads(), [])
+        if self.engine.can("devtools"):
+            self.assertEqual(self.engine.console_errors(), [])  # nothing the page's policy refused
 
     def test_column_exactly_where_the_table_no_longer_fits(self):
         self.require("phone")  # a screen of any width
@@ -757,6 +802,30 @@ class Geometry(unittest.TestCase):
                 finally:
                     driver.quit()
         self.assertGreater(scales[(22, 1)], scales[(16, 1)] * 1.2)
+
+
+def notes_texts():
+    """The notes page's texts as it ships, in English: each element's whole text by its id."""
+    class Texts(html.parser.HTMLParser):
+        def __init__(self):
+            super().__init__()
+            self.found, self.open = {}, []
+
+        def handle_starttag(self, tag, attrs):
+            if tag not in ("meta", "link", "br"):  # elements without an end
+                self.open.append(dict(attrs).get("id"))
+
+        def handle_endtag(self, tag):
+            self.open.pop()
+
+        def handle_data(self, data):
+            if self.open and self.open[-1] and data.strip():
+                self.found[self.open[-1]] = self.found.get(self.open[-1], "") + data
+
+    parser = Texts()
+    with open(os.path.join(SITE, "notes.html"), encoding="utf-8") as f:
+        parser.feed(f.read())
+    return parser.found
 
 
 def make_locales():

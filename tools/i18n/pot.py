@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The translators' template, po/ardelin.pot, made by xgettext from every
-text marked N_("…") in src/, every t("…") of the web page's script, the
+text marked N_("…") in src/, every t("…") of the web page's scripts, the
 desktop entry's names and comment and the AppStream metainfo (by the ITS
 rules Debian's appstream ships), with the "TRANSLATORS:" comments before them.
   pot.py write ROOT         writes ROOT/po/ardelin.pot anew
@@ -28,7 +28,8 @@ def template(root):
     common = ["--from-code=UTF-8", "--add-comments=TRANSLATORS:", "--add-location=file", "--package-name=Ardelin",
               "--no-wrap", "--msgid-bugs-address=maintainers@users.noreply.c-seed-5ca61071.example"]
     runs = [["--language=C++", "--keyword", "--keyword=N_"] + sources(root),
-            ["--language=JavaScript", "--keyword", "--keyword=t:1", "src/window/web/ardelin.js"],
+            ["--language=JavaScript", "--keyword", "--keyword=t:1", "src/window/web/ardelin.js",
+             "src/window/web/notes.js"],
             ["--language=Desktop", "packaging/desktop.in"],
             [f"--its={METAINFO_ITS}", "packaging/metainfo.xml.in"]]
     with tempfile.TemporaryDirectory() as work:

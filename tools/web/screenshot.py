@@ -4,10 +4,12 @@
 typed in from the keyboard and all three results shown; with a width, on a
 phone of that many CSS pixels (twice the device pixels), in one column; with
 --lang, in that language (as its link at the page's foot picks it); with
---report, with the report of a frequency of zero open over it.
-Usage: screenshot.py SITE PNG [WIDTH] [--lang CODE] [--report]"""
+--report, with the report of a frequency of zero open over it; with --notes,
+the notes page its footer's link opens instead, in the page's language.
+Usage: screenshot.py SITE PNG [WIDTH] [--lang CODE] [--report | --notes]"""
 import argparse
 import threading
+import time
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -23,6 +25,7 @@ def main():
     parser.add_argument("width", nargs="?", type=int)
     parser.add_argument("--lang")
     parser.add_argument("--report", action="store_true")
+    parser.add_argument("--notes", action="store_true")
     args = parser.parse_args()
     server, address = serve.serve(args.site)
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -32,6 +35,17 @@ def main():
             driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                    {"width": args.width, "height": 1150, "deviceScaleFactor": 2, "mobile": True})
         open_page(driver, address + (f"?lang={args.lang}" if args.lang else ""))
+        if args.notes:
+            driver.find_element("id", "notes").click()
+            for _ in range(200):
+                if driver.execute_script("return location.pathname.endsWith('/notes.html') && "
+                                         "document.documentElement.dataset.ready === 'true'"):
+                    break
+                time.sleep(0.05)
+            else:
+                raise AssertionError("the notes page never became ready")
+            driver.save_screenshot(args.png)
+            return
         # Convert, Beam Width and Lower limit, by their access keys in the page's language.
         keys = driver.execute_script(
             "return ['Command3', 'Command1', 'Command2'].map((id) => document.getElementById(id).accessKey)")

@@ -169,6 +169,8 @@ function decimalSeparator() {
 async function useLanguage(core) {
     words = await catalogue;
     const root = document.documentElement;
+    const notes = document.getElementById("notes");
+    notes.search = `?lang=${language}`;  // the notes page in this page's language
     if (language === "en") {
         return;
     }
@@ -185,6 +187,8 @@ async function useLanguage(core) {
     licence.replaceChildren(before, link, after);
     // TRANSLATORS: a link to the archive of Ardelin's source, at the page's foot.
     document.getElementById("source").textContent = t("its source");
+    // TRANSLATORS: a link at the page's foot, after "its source", to the page of notes on the lower limit.
+    notes.textContent = t("notes on the lower limit");
     // TRANSLATORS: the name, for screen readers, of the row of links to the page in each language.
     document.getElementById("languages").setAttribute("aria-label", t("Languages"));
     // TRANSLATORS: the button that closes a report.

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Lays out the web page's site in SITE: the page's own files from WEB_DIR,
+# Lays out the web page's site in SITE: the page's own files and its notes page from WEB_DIR,
 # the module (CORE_JS, CORE_WASM), the icons, the licence and the source
 # archive; the page with its form's HTML (FORM) and DISPLAY_VERSION; then the
 # service worker, whose cache name carries the version and
@@ -11,8 +11,8 @@
 # page fetches its language's alone, and the service worker keeps each one
 # the page has used.
 file(MAKE_DIRECTORY ${SITE})
-file(COPY ${WEB_DIR}/ardelin.js ${WEB_DIR}/ardelin.css ${CORE_JS} ${CORE_WASM} ${ICONS} ${SOURCE_ARCHIVE}
-     DESTINATION ${SITE})
+file(COPY ${WEB_DIR}/ardelin.js ${WEB_DIR}/ardelin.css ${WEB_DIR}/notes.html ${WEB_DIR}/notes.js ${CORE_JS}
+     ${CORE_WASM} ${ICONS} ${SOURCE_ARCHIVE} DESTINATION ${SITE})
 file(COPY_FILE ${LICENSE} ${SITE}/LICENSE.txt)
 file(READ ${FORM} ARDELIN_FORM)
 file(READ ${LINKS} ARDELIN_LANGUAGE_LINKS)
@@ -32,9 +32,9 @@ set(ARDELIN_DISPLAY_VERSION ${DISPLAY_VERSION})
 cmake_path(GET SOURCE_ARCHIVE FILENAME ARDELIN_SOURCE_ARCHIVE)
 configure_file(${WEB_DIR}/index.html.in ${SITE}/index.html @ONLY)
 
-# Everything the page needs offline; the source archive is only a link.
+# Everything the page and its notes need offline; the source archive is only a link.
 set(cached index.html ardelin.css ardelin.js ardelin-core.js ardelin-core.wasm manifest.webmanifest ardelin.ico
-    icon-192.png icon-512.png LICENSE.txt)
+    icon-192.png icon-512.png LICENSE.txt notes.html notes.js)
 include(${CMAKE_CURRENT_LIST_DIR}/../../../cmake/digest.cmake)
 ardelin_digest(digest ${SITE} ${cached})
 set(quoted "\"./\"")
