@@ -19,6 +19,10 @@ struct LanguageChoice {
     const char* why;
     std::vector<std::string> preferred;  // as the platform lists them, most preferred first
     std::string_view shown;
+    // The catalogues to choose from, where not Ardelin's own: rules that its
+    // catalogues cannot tell apart (two regions of one language, a
+    // three-letter region, a region after a script).
+    std::vector<std::string> available = {};
 };
 
 inline std::vector<LanguageChoice> LanguageChoices() {
@@ -35,6 +39,11 @@ inline std::vector<LanguageChoice> LanguageChoices() {
         {"Traditional script falls to English", {"zh-Hant-CN"}, "en"},
         {"Traditional, then a language there is", {"zh-TW", "ja"}, "ja"},
         {"the C locale", {"C"}, "en"},
+        {"the POSIX locale is English, before a lower translation", {"POSIX", "de"}, "en"},
+        {"a language's region first, where it has two", {"pt-PT"}, "pt_PT", {"pt_BR", "pt_PT"}},
+        {"two regions and no plain catalogue: neither", {"pt", "de"}, "de", {"de", "pt_BR", "pt_PT"}},
+        {"a three-letter region", {"es-419"}, "es_419", {"es", "es_419"}},
+        {"a region after a script", {"zh-Hans-SG"}, "zh_SG", {"zh_CN", "zh_SG"}},
         {"a preferred English beats a lower translation", {"en-GB", "fr"}, "en"},
         {"a language there is not, then one there is", {"sv-SE", "sv", "nl-BE"}, "nl"},
         {"nothing that exists", {"sv", "fi"}, "en"},

@@ -120,7 +120,8 @@ int main() try {
     json += "],\n\"choices\": [";
     for (const test::LanguageChoice& c : test::LanguageChoices()) {
         json += std::string(c.why == test::LanguageChoices().front().why ? "" : ", ") + "{\"why\": " + Quoted(c.why) +
-                ", \"preferred\": " + List(c.preferred) + ", \"shown\": " + Quoted(c.shown) + "}";
+                ", \"preferred\": " + List(c.preferred) + ", \"shown\": " + Quoted(c.shown) +
+                ", \"available\": " + List(c.available) + "}";
     }
     json += "],\n\"worked\": {\"inputs\": [";
     for (const std::string_view input : test::kWorkedInputs) {
