@@ -5,7 +5,7 @@
 
 #include "calc/handlers.hpp"
 #include "valid_inputs.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace {
 

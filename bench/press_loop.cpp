@@ -10,7 +10,7 @@
 
 #include "calc/handlers.hpp"
 #include "valid_inputs.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 int main(int argc, char* argv[]) {
     using ardelin::Button;

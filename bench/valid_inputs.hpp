@@ -3,7 +3,7 @@
 // the hydrogen line.
 #pragma once
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin::bench {
 

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a layer above its own or a toolkit that
 # is not its own. The layers, lowest first:
-#   src/window/*.?pp       the form model
+#   src/model/             the form model
 #   src/calc/              the calculations
 #   src/window/view/       the window's description, no toolkit
 #   src/window/qt/, src/window/win32/, src/window/web/   the front ends, each its toolkit only
@@ -19,7 +19,7 @@ set(problems "")
 file(GLOB_RECURSE sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.hpp)
 foreach(source ${sources})
     file(RELATIVE_PATH path ${SOURCE_DIR}/src ${source})
-    if(path MATCHES "^window/[^/]+$")
+    if(path MATCHES "^model/")
         set(layer model)
     elseif(path MATCHES "^calc/")
         set(layer calc)

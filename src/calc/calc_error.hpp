@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 

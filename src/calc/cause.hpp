@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "calc/calc_error.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 

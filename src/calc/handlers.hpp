@@ -2,7 +2,7 @@
 // The three button handlers, one source file each.
 #pragma once
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 

@@ -10,7 +10,7 @@
 #include "calc/calc_error.hpp"
 #include "calc/handlers.hpp"
 #include "calc/cause.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "calc/calc_error.hpp"
 #include "test_form.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin {
 namespace {

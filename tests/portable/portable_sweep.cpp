@@ -18,7 +18,7 @@
 #include "calc/calc_error.hpp"
 #include "calc/handlers.hpp"
 #include "calc/numbers.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "calc/calc_error.hpp"
 #include "calc/handlers.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/info.hpp"
 #include "window/view/press.hpp"

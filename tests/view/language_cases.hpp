@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin::test {
 

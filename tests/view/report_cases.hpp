@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 namespace ardelin::test {
 

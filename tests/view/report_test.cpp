@@ -12,7 +12,7 @@
 #include "calc/calc_error.hpp"
 #include "calc/handlers.hpp"
 #include "report_cases.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/press.hpp"
 #include "window/view/report.hpp"

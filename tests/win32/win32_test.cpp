@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "calc/handlers.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "../view/language_cases.hpp"
 #include "../view/report_cases.hpp"
 #include "window/view/catalogue.hpp"

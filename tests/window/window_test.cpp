@@ -18,7 +18,7 @@
 #include "calc/handlers.hpp"
 #include "../view/language_cases.hpp"
 #include "../view/report_cases.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/qt/form1_window.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/press.hpp"
 
 namespace ardelin {

@@ -20,7 +20,7 @@
 #include <variant>
 #include <vector>
 
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/info.hpp"
 #include "window/view/layout.hpp"

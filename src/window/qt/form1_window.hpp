@@ -7,7 +7,7 @@
 #include <array>
 
 #include "window/qt/field_edit.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/controls.hpp"
 
 class QIcon;

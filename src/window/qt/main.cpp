@@ -10,9 +10,9 @@
 
 #include "ardelin_version.hpp"
 #include "calc/handlers.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/qt/form1_window.hpp"
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/info.hpp"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ardelin_catalogues.hpp"
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/language.hpp"
 
 namespace ardelin::view {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <variant>
 
-#include "window/form1.hpp"
-#include "window/text_mark.hpp"
+#include "model/form1.hpp"
+#include "model/text_mark.hpp"
 
 namespace ardelin::view {
 

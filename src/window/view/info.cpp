@@ -4,7 +4,7 @@
 #include <array>
 
 #include "ardelin_version.hpp"
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 
 namespace ardelin::view {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calc/calc_error.hpp"
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 

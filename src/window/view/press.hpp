@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/report.hpp"
 
 namespace ardelin::view {

@@ -8,7 +8,7 @@
 #include "calc/calc_error.hpp"
 #include "calc/cause.hpp"
 #include "calc/numbers.hpp"
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "calc/handlers.hpp"
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/info.hpp"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/layout.hpp"
 

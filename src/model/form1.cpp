@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/form1.hpp"
+#include "model/form1.hpp"
 
 #include <stdexcept>
 #include <utility>
 
-#include "window/text_mark.hpp"
+#include "model/text_mark.hpp"
 
 namespace ardelin {
 namespace {
