@@ -13,10 +13,7 @@
 #include "window/view/controls.hpp"
 
 namespace ardelin::view {
-namespace {
 
-// `pattern` with %1 … %9 replaced by the arguments in one pass, so that an
-// argument holding "%2" (a user's text) stays as it is.
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(pattern.size() + 64);
@@ -33,6 +30,8 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string_v
     }
     return out;
 }
+
+namespace {
 
 // A number the report itself quotes, such as "3.4E+38", as this form writes it.
 std::string Decimal(std::string_view number, char separator) {

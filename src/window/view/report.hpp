@@ -3,8 +3,10 @@
 // the field the user is sent to after it.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/form1.hpp"
 
@@ -23,6 +25,10 @@ struct Report {
 // `form` is the form as the failed press left it. Every number in the text
 // is written with the form's decimal separator.
 [[nodiscard]] Report ReportOn(const CalcError& error, const Form1& form);
+
+// `pattern` with %1 … %9 replaced by the arguments in one pass, so that an
+// argument holding "%2" (a user's text) stays as it is.
+[[nodiscard]] std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 // The text of ReportOn alone.
 [[nodiscard]] std::string ReportText(const CalcError& error, const Form1& form);
