@@ -127,7 +127,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<ardelin::view::Session> session_;
+    Form1* form_ = nullptr;  // the session's
     std::unique_ptr<Form1Window> window_;
 
     QLineEdit* Edit(Field f) { return window_->Edit(f); }
@@ -174,9 +175,9 @@ private:
     // A fresh window over a form with the given decimal separator, in the language in use.
     void Reopen(char separator) {
         window_.reset();
-        form_ = std::make_unique<Form1>(separator, ardelin::view::Words());
-        ardelin::BindCalculations(*form_);
-        window_ = std::make_unique<Form1Window>(*form_);
+        session_ = std::make_unique<ardelin::view::Session>(separator);
+        form_ = &session_->Form();
+        window_ = std::make_unique<Form1Window>(*session_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -189,9 +190,9 @@ private slots:
     }
 
     void init() {
-        form_ = std::make_unique<Form1>();
-        ardelin::BindCalculations(*form_);
-        window_ = std::make_unique<Form1Window>(*form_);
+        session_ = std::make_unique<ardelin::view::Session>('.');
+        form_ = &session_->Form();
+        window_ = std::make_unique<Form1Window>(*session_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -199,7 +200,8 @@ private slots:
 
     void cleanup() {
         window_.reset();
-        form_.reset();
+        session_.reset();
+        form_ = nullptr;
         ardelin::view::UseLanguage("en");
         if (QApplication::style()->name() != defaultStyle_) QApplication::setStyle(defaultStyle_);
         QApplication::setFont(defaultFont_);

@@ -21,7 +21,8 @@ constexpr int kCursorWidth = 1;
 
 }  // namespace
 
-FieldEdit::FieldEdit(Field field, QWidget* parent) : QLineEdit(parent), field_(field) {}
+FieldEdit::FieldEdit(Field field, Hooks hooks, QWidget* parent)
+    : QLineEdit(parent), field_(field), hooks_(std::move(hooks)) {}
 
 void FieldEdit::SelectFromStart() {
     const auto length = static_cast<int>(text().size());
@@ -29,31 +30,17 @@ void FieldEdit::SelectFromStart() {
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    // Tab selects the whole text with the cursor at its end, which scrolls a
-    // text longer than the field to its end; keep the start in view instead.
-    const Qt::FocusReason reason = event->reason();
-    const bool tabbed =
-        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-    if (tabbed || HoldsPrompt()) {
-        SelectFromStart();
-    }
-    selectOnPress_ = reason == Qt::MouseFocusReason && HoldsPrompt();
+    QLineEdit::focusInEvent(event);  // first: Tab's own selection, which the session's may replace
+    hooks_.focusIn(field_, event->reason());
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // Leaving the field shows its start again; a popup (the context menu) or
-    // another window taking the focus leaves it as it is.
-    const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-        setCursorPosition(0);
-    }
+    hooks_.focusOut(field_, event->reason());
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
-    if (std::exchange(selectOnPress_, false) && event->button() == Qt::LeftButton && HoldsPrompt()) {
-        SelectFromStart();
+    if (event->button() == Qt::LeftButton && hooks_.primaryPress(field_)) {
         event->accept();
         return;
     }

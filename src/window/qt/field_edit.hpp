@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A text field of the Ardelin window: a line edit that always shows a text
-// from its start and lets a prompt give way to typing.
+// A text field of the Ardelin window: a line edit that hands its focus and
+// its primary presses to the window, which asks the session what follows.
 #pragma once
 
 #include <QLineEdit>
 #include <QStringList>
+#include <functional>
 
 #include "model/form1.hpp"
-#include "window/view/press.hpp"
 
 namespace ardelin {
 
 class FieldEdit : public QLineEdit {
 public:
-    FieldEdit(Field field, QWidget* parent);
+    // What the field reports: the focus coming in or leaving, with Qt's
+    // reason, and a primary press, which the hook may take (true: it did).
+    struct Hooks {
+        std::function<void(Field, Qt::FocusReason)> focusIn;
+        std::function<void(Field, Qt::FocusReason)> focusOut;
+        std::function<bool(Field)> primaryPress;
+    };
+    FieldEdit(Field field, Hooks hooks, QWidget* parent);
 
     // Selects the whole text with the cursor at its start: the field shows
     // its beginning, and the first key typed replaces the text.
@@ -30,10 +37,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    [[nodiscard]] bool HoldsPrompt() const { return view::HoldsPrompt(field_, text().toStdString()); }
-
     Field field_;
-    bool selectOnPress_ = false;  // the press that brought the focus selects the prompt
+    Hooks hooks_;
 };
 
 }  // namespace ardelin

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/qt/form1_window.hpp"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QImageReader>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -70,25 +71,54 @@ QIcon AppIcon() {
 
 char DecimalSeparatorOf(const QLocale& locale) { return view::DecimalSeparatorFrom(locale.decimalPoint().toStdString()); }
 
-Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+namespace {
+
+view::FocusVia ViaOf(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason: return view::FocusVia::Key;
+        case Qt::ShortcutFocusReason: return view::FocusVia::Shortcut;
+        case Qt::MouseFocusReason: return view::FocusVia::Pointer;
+        case Qt::ActiveWindowFocusReason: return view::FocusVia::Window;
+        default: return view::FocusVia::Program;
+    }
+}
+
+}  // namespace
+
+Form1Window::Form1Window(view::Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setWindowTitle(FromView(view::kTitle));
 
+    const FieldEdit::Hooks hooks{
+        [this](Field f, Qt::FocusReason reason) { Apply(session_.FocusIn(view::IndexOf(f), ViaOf(reason))); },
+        [this](Field f, Qt::FocusReason reason) {
+            // The report is a window of its own: the focus leaving for it is the report's.
+            const view::FocusTo to = reason == Qt::PopupFocusReason ? view::FocusTo::Popup
+                                     : reason != Qt::ActiveWindowFocusReason ? view::FocusTo::Control
+                                     : session_.ReportOpen() ? view::FocusTo::Report
+                                                             : view::FocusTo::OtherWindow;
+            Apply(session_.FocusOut(f, to));
+        },
+        [this](Field f) {
+            view::Session::PressAnswer answer = session_.PrimaryPress(f);
+            Apply(answer.effects);
+            return answer.swallow;
+        },
+    };
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         QWidget* widget = nullptr;
         if (const Field* field = std::get_if<Field>(&c.which)) {
-            auto* edit = new FieldEdit(*field, this);
+            auto* edit = new FieldEdit(*field, hooks, this);
             edit->setObjectName(FromView(Info(*field).name));
             edit->setMaxLength(static_cast<int>(view::kFieldMaxLength));
             edit->setAccessibleName(FromView(view::AccessibleName(c)));
+            edit->setText(QString::fromStdString(session_.Form().Text(*field)));
+            edit->setCursorPosition(0);
             edits_[static_cast<std::size_t>(*field)] = edit;
-            connect(edit, &QLineEdit::textChanged, this, [this, f = *field](const QString& text) {
-                std::string utf8 = text.toStdString();
-                if (utf8 != form_.Text(f)) {
-                    form_.SetText(f, std::move(utf8));
-                }
-            });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, f = *field](const QString& text) { session_.TextEdited(f, text.toStdString()); });
             widget = edit;
         } else {
             const Button button = std::get<Button>(c.which);
@@ -96,8 +126,9 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
             push->setObjectName(FromView(Info(button).name));
             push->setAutoDefault(false);
             push->setAccessibleName(FromView(view::AccessibleName(c)));
+            push->installEventFilter(this);  // its focus, for the session
             buttons_[static_cast<std::size_t>(button)] = push;
-            connect(push, &QPushButton::clicked, this, [this, button] { Press(button); });
+            connect(push, &QPushButton::clicked, this, [this, button] { Apply(session_.Press(button)); });
             widget = push;
         }
         if (const std::string_view tip = view::ToolTip(c); !tip.empty()) {
@@ -111,18 +142,49 @@ Form1Window::Form1Window(Form1& form, QWidget* parent) : QWidget(parent), form_(
         controls_.at(i) = widget;
     }
 
-    for (const Field f : kAllFields) {
-        ShowModelText(f);
-    }
-    form_.SetTextObserver([this](Field f) { ShowModelText(f); });
+    session_.SetDisplay([this](const view::Effects& effects) { Apply(effects); });
     ApplyLayout();
-    Edit(Field::DiameterText)->setFocus();
+    Apply(session_.Start());
 }
 
-Form1Window::~Form1Window() { form_.SetTextObserver({}); }
+Form1Window::~Form1Window() { session_.SetDisplay({}); }
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (const Button b : kAllButtons) {
+            if (watched == ButtonWidget(b)) {
+                Apply(session_.FocusIn(view::IndexOf(b), ViaOf(static_cast<QFocusEvent*>(event)->reason())));
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1Window::Apply(const view::Effects& effects) {
+    for (const view::Effect& effect : effects) {
+        if (const auto* show = std::get_if<view::ShowText>(&effect)) {
+            FieldEdit* edit = Edit(show->field);
+            const QString text = QString::fromStdString(show->text);
+            if (edit->text() != text) {
+                edit->setText(text);
+            }
+            edit->setCursorPosition(0);  // a written text shows from its start
+        } else if (const auto* select = std::get_if<view::SelectFromStart>(&effect)) {
+            Edit(select->field)->SelectFromStart();
+        } else if (const auto* caret = std::get_if<view::CaretAtStart>(&effect)) {
+            Edit(caret->field)->setCursorPosition(0);
+        } else if (const auto* move = std::get_if<view::MoveFocus>(&effect)) {
+            controls_.at(move->control)->setFocus(Qt::OtherFocusReason);
+        } else if (const auto* report = std::get_if<view::ShowReport>(&effect)) {
+            Report(report->report);
+        } else if (const auto* speak = std::get_if<view::Speak>(&effect)) {
+            Speak(speak->field, QString::fromStdString(speak->text));
+        }
+    }
+}
 
 void Form1Window::ApplyLayout() {
-    const char separator = form_.DecimalSeparator();
+    const char separator = session_.Form().DecimalSeparator();
     std::array<view::Size, view::kControlCount> needed{};
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
@@ -157,23 +219,7 @@ void Form1Window::changeEvent(QEvent* event) {
     }
 }
 
-void Form1Window::ShowModelText(Field field) {
-    QLineEdit* edit = Edit(field);
-    const QString text = QString::fromStdString(form_.Text(field));
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(0);  // show a written text from its start
-    }
-}
-
-void Form1Window::Press(Button button) {
-    if (const std::optional<view::Report> report = view::Press(form_, button)) {
-        Report(*report);
-    }
-}
-
 void Form1Window::Report(const view::Report& report) {
-    const QPointer<QWidget> hadFocus = focusWidget();
     const QString title = FromView(view::kTitle);
     const QString text = QString::fromStdString(report.text);
     // Its one button in the language shown, as Qt's own catalogues are not loaded.
@@ -181,14 +227,22 @@ void Form1Window::Report(const view::Report& report) {
                     this);
     box.button(QMessageBox::Ok)->setText(FromView(view::Tr(N_("OK"))));
     box.exec();
-    if (const std::optional<Field> field = report.focus) {
-        // The input to change, selected, so that typing replaces it.
-        FieldEdit* edit = Edit(*field);
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->SelectFromStart();
-    } else if (!hadFocus.isNull()) {
-        hadFocus->setFocus(Qt::OtherFocusReason);
-    }
+    Apply(session_.ReportClosed());
+}
+
+void Form1Window::Speak(Field field, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // An announcement: AT-SPI's "announcement" event, which Orca speaks
+    // whatever has the focus.
+    QAccessibleAnnouncementEvent event(Edit(field), text);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    // Qt before 6.8 has no announcement: what reaches a screen reader is the
+    // field's own text-changed event, sent as its text was set.
+    Q_UNUSED(field);
+    Q_UNUSED(text);
+#endif
 }
 
 }  // namespace ardelin

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Ardelin window: a thin Qt layer over the form model. The model holds
-// every field's text; the line edits show it and hand the user's edits back.
+// The Ardelin window: a thin Qt layer over the session. The session's form
+// holds every field's text; the line edits hand it the user's edits and the
+// focus's comings and goings, and show what the session answers.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include "window/qt/field_edit.hpp"
 #include "model/form1.hpp"
 #include "window/view/controls.hpp"
+#include "window/view/session.hpp"
 
 class QIcon;
 class QLocale;
@@ -29,7 +31,7 @@ class Form1Window : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1Window(Form1& form, QWidget* parent = nullptr);
+    explicit Form1Window(view::Session& session, QWidget* parent = nullptr);
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
@@ -46,16 +48,19 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Press(Button button);
-    // Shows a press's report, then sends the focus to the field to change.
+    // Applies the session's answer, in order.
+    void Apply(const view::Effects& effects);
+    // Shows a report, modal, then applies what its closing brings.
     void Report(const view::Report& report);
-    void ShowModelText(Field field);
+    // Asks a screen reader to say `text` of `field`, without moving the focus.
+    void Speak(Field field, const QString& text);
     // Chooses the scale for the current font and style and places every control.
     void ApplyLayout();
 
-    Form1& form_;
+    view::Session& session_;
     std::array<FieldEdit*, kFieldCount> edits_{};
     std::array<QPushButton*, kButtonCount> buttons_{};
     std::array<QWidget*, view::kControlCount> controls_{};  // in tab order

@@ -48,9 +48,8 @@ int main(int argc, char* argv[]) {
 
     // The user's decimal separator, for reading and writing every number,
     // and the prompts and units of the language shown.
-    ardelin::Form1 form(ardelin::DecimalSeparatorOf(QLocale()), ardelin::view::Words());
-    ardelin::BindCalculations(form);
-    ardelin::Form1Window window(form);
+    ardelin::view::Session session(ardelin::DecimalSeparatorOf(QLocale()));
+    ardelin::Form1Window window(session);
     window.show();
     return QApplication::exec();
 }
