@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -24,6 +25,22 @@ using view::kControls;
 
 constexpr wchar_t kClassName[] = L"ArdelinForm1";
 constexpr UINT_PTR kFieldSubclass = 1;
+constexpr UINT_PTR kButtonSubclass = 1;
+
+// The control with this identifier, by its place in the tab order.
+std::optional<view::ControlIndex> IndexOfControl(HWND control) {
+    const int id = GetDlgCtrlID(control) - kFirstControlId;
+    if (id < 0 || id >= static_cast<int>(kControls.size())) {
+        return std::nullopt;
+    }
+    return static_cast<view::ControlIndex>(id);
+}
+
+// Nothing selected, the caret at the start and the start in view.
+void CaretAtStart(HWND edit) {
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
 
 std::wstring ControlText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -115,9 +132,10 @@ private:
     bool initialized_ = false;
 };
 
-}  // namespace
-
-void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
+// Windows' annotation service, handed to `use` with COM set up around it;
+// nothing where the system lacks it.
+template <typename Use>
+void WithAnnotationService(Use use) {
     const ComScope com;
     const auto create = com.Function<decltype(&CoCreateInstance)>("CoCreateInstance");
     IAccPropServices* services = nullptr;
@@ -125,33 +143,41 @@ void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
                                            IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
         return;
     }
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const std::wstring name = Widen(view::AccessibleName(kControls[i]));
-        (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                       name.c_str());
-        if (const std::string_view tip = view::ToolTip(kControls[i]); !tip.empty()) {
-            const std::wstring description = Widen(tip);
-            (void)services->SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                           PROPID_ACC_DESCRIPTION, description.c_str());
-        }
-    }
+    use(*services);
     services->Release();
 }
 
-namespace {
-
-// A button's one addition: the first accessibility request names every control.
-LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                            DWORD_PTR self) {
-    if (message == WM_GETOBJECT) {
-        reinterpret_cast<Form1Window*>(self)->AnnotateForScreenReaders();
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(button, ButtonProc, 1);
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
-}
+// UI Automation's LiveSetting property, which the annotation service takes
+// by GUID (mingw's headers name only its property id), and its Polite value.
+constexpr GUID kLiveSettingProperty = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 
 }  // namespace
+
+void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
+    WithAnnotationService([&controls](IAccPropServices& services) {
+        for (std::size_t i = 0; i < kControls.size(); ++i) {
+            const std::wstring name = Widen(view::AccessibleName(kControls[i]));
+            (void)services.SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                          PROPID_ACC_NAME, name.c_str());
+            if (const std::string_view tip = view::ToolTip(kControls[i]); !tip.empty()) {
+                const std::wstring description = Widen(tip);
+                (void)services.SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                              PROPID_ACC_DESCRIPTION, description.c_str());
+            }
+        }
+    });
+}
+
+void SetPoliteLiveRegion(HWND control) {
+    WithAnnotationService([control](IAccPropServices& services) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = kPolite;
+        (void)services.SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty,
+                                   polite);
+    });
+}
 
 void SelectFromStart(HWND edit) {
     const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit));
@@ -160,8 +186,7 @@ void SelectFromStart(HWND edit) {
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
-Form1Window::Form1Window(Form1& form) : form_(form) {
-
+Form1Window::Form1Window(view::Session& session) : session_(session) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -190,10 +215,14 @@ Form1Window::Form1Window(Form1& form) : form_(form) {
     }
     CreateControls();
     ApplyLayout();
-    form_.SetTextObserver([this](Field f) { ShowModelText(f); });  // last: nothing after it can throw
+    // Texts written into the form outside a press show as a press's do.
+    session_.SetDisplay([this](const view::Effects& effects) { Apply(effects); });  // last: nothing after it can throw
 }
 
-Form1Window::~Form1Window() { form_.SetTextObserver({}); }
+Form1Window::~Form1Window() {
+    session_.SetDisplay({});
+    hwnd_.reset();  // while the controls' last messages can still reach a whole window
+}
 
 void Form1Window::WindowCloser::operator()(HWND hwnd) const noexcept {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);  // its messages no longer reach the owner
@@ -211,7 +240,7 @@ void Form1Window::CreateControls() {
         const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i)));
         HWND control = nullptr;
         if (const Field* field = std::get_if<Field>(&c.which)) {
-            control = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(form_.Text(*field)).c_str(),
+            control = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", Widen(session_.Form().Text(*field)).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, Handle(),
                                       id, instance, nullptr);
             SendMessageW(control, EM_SETLIMITTEXT, view::kFieldMaxLength, 0);  // else 30,000
@@ -225,7 +254,7 @@ void Form1Window::CreateControls() {
             control = CreateWindowExW(0, L"BUTTON", Widen(view::Caption(button)).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, Handle(), id,
                                       instance, nullptr);
-            SetWindowSubclass(control, ButtonProc, 1, reinterpret_cast<DWORD_PTR>(this));
+            SetWindowSubclass(control, ButtonProc, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
             buttons_[static_cast<std::size_t>(button)] = control;
         }
         controls_[i] = control;
@@ -301,7 +330,7 @@ void Form1Window::ApplyLayout() {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         needed[i] = std::holds_alternative<Field>(c.which)
-                        ? EditNeeds(editFrame, dc, view::TextsToShow(c, form_.DecimalSeparator(), widest))
+                        ? EditNeeds(editFrame, dc, view::TextsToShow(c, session_.Form().DecimalSeparator(), widest))
                         : ButtonNeeds(controls_[i], dc);
     }
     SelectObject(dc, previous);
@@ -332,7 +361,7 @@ void Form1Window::ApplyLayout() {
 void Form1Window::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
-    SetFocus(Control(Field::DiameterText));
+    Apply(session_.Start());
 }
 
 void Form1Window::RunUntilClosed() {
@@ -376,10 +405,11 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             const view::Control& c = kControls[static_cast<std::size_t>(id)];
             if (const Button* button = std::get_if<Button>(&c.which); button != nullptr && HIWORD(wParam) == BN_CLICKED) {
-                Press(*button);
+                Apply(session_.Press(*button));
             } else if (const Field* field = std::get_if<Field>(&c.which);
                        field != nullptr && HIWORD(wParam) == EN_CHANGE) {
-                TakeControlText(*field);
+                // The session takes the person's text, and leaves alone the echo of one it showed.
+                session_.TextEdited(*field, Narrow(ControlText(reinterpret_cast<HWND>(lParam))));
             }
             return 0;
         }
@@ -390,7 +420,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     lastFocus_ = focus;
                 }
             } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+                const std::optional<view::FocusVia> via = std::exchange(via_, view::FocusVia::Window);
                 SetFocus(lastFocus_);
+                via_ = via;
             }
             return 0;
         case WM_DPICHANGED: {
@@ -420,6 +452,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Form1Window::FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                                         DWORD_PTR self) {
     auto* window = reinterpret_cast<Form1Window*>(self);
+    const auto field = [edit] { return std::get<Field>(kControls.at(IndexOfControl(edit).value()).which); };
     switch (message) {
         case WM_GETOBJECT: window->AnnotateForScreenReaders(); break;
         case EM_SETSEL:
@@ -434,79 +467,114 @@ LRESULT CALLBACK Form1Window::FieldProc(HWND edit, UINT message, WPARAM wParam, 
             break;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-            if (window->HoldsPrompt(edit)) {
-                SelectFromStart(edit);  // the first key typed replaces the prompt
-            }
+            window->Apply(window->session_.FocusIn(view::IndexOf(field()), window->ComingVia()));
             return result;
         }
-        case WM_KILLFOCUS: {
-            // Leaving for another control shows the start again (scrolled
-            // while the caret is still there); a message box or another
-            // program taking the focus leaves it as it is.
-            const auto to = reinterpret_cast<HWND>(wParam);
-            if (to != nullptr && GetParent(to) == GetParent(edit)) {
-                SendMessageW(edit, EM_SETSEL, 0, 0);
-                SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-            }
+        case WM_KILLFOCUS:
+            // Applied while the caret is still here, so that a field left
+            // for another control scrolls back to its start.
+            window->Apply(window->session_.FocusOut(field(), window->GoingTo(edit, reinterpret_cast<HWND>(wParam))));
             break;
-        }
-        case WM_LBUTTONDOWN:
-            // The click that brings the focus into a prompt selects it.
-            if (GetFocus() != edit && window->HoldsPrompt(edit)) {
-                SetFocus(edit);
+        case WM_LBUTTONDOWN: {
+            view::Session::PressAnswer answer = window->session_.PrimaryPress(field());
+            window->Apply(answer.effects);
+            if (answer.swallow) {
                 return 0;
             }
             break;
+        }
         case WM_NCDESTROY: RemoveWindowSubclass(edit, FieldProc, kFieldSubclass); break;
         default: break;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
-bool Form1Window::HoldsPrompt(HWND edit) const {
-    const int id = GetDlgCtrlID(edit) - kFirstControlId;
-    if (id < 0 || id >= static_cast<int>(kControls.size())) {
-        return false;
+// A button's additions: the first accessibility request names every
+// control, and the session hears of the focus coming in, so that it knows
+// where the focus was when a report opens.
+LRESULT CALLBACK Form1Window::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                         DWORD_PTR self) {
+    auto* window = reinterpret_cast<Form1Window*>(self);
+    switch (message) {
+        case WM_GETOBJECT: window->AnnotateForScreenReaders(); break;
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(button, message, wParam, lParam);
+            window->Apply(window->session_.FocusIn(IndexOfControl(button).value(), window->ComingVia()));
+            return result;
+        }
+        case WM_NCDESTROY: RemoveWindowSubclass(button, ButtonProc, kButtonSubclass); break;
+        default: break;
     }
-    const Field* field = std::get_if<Field>(&kControls[static_cast<std::size_t>(id)].which);
-    return field != nullptr && view::HoldsPrompt(*field, form_.Text(*field));
+    return DefSubclassProc(button, message, wParam, lParam);
 }
 
-void Form1Window::TakeControlText(Field field) {
-    std::string text = Narrow(ControlText(Control(field)));
-    if (text != form_.Text(field)) {
-        takingText_ = true;
-        form_.SetText(field, std::move(text));
-        takingText_ = false;
+view::FocusVia Form1Window::ComingVia() const {
+    if (via_) {
+        return *via_;
     }
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    if (down(VK_TAB)) {
+        return view::FocusVia::Key;
+    }
+    if (down(VK_MENU)) {
+        return view::FocusVia::Shortcut;
+    }
+    if (down(VK_LBUTTON) || down(VK_RBUTTON) || down(VK_MBUTTON)) {
+        return view::FocusVia::Pointer;
+    }
+    return view::FocusVia::Program;
 }
 
-void Form1Window::ShowModelText(Field field) {
-    if (!takingText_) {
-        // A new text shows from its start.
-        SetWindowTextW(Control(field), Widen(form_.Text(field)).c_str());
+view::FocusTo Form1Window::GoingTo(HWND edit, HWND to) const {
+    if (session_.ReportOpen()) {
+        return view::FocusTo::Report;
     }
+    // Another control of the form, or none while the window stays active;
+    // else the window is giving the focus up to another window.
+    const bool withinForm = to != nullptr ? GetParent(to) == GetParent(edit) : GetActiveWindow() == Handle();
+    return withinForm ? view::FocusTo::Control : view::FocusTo::OtherWindow;
 }
 
-void Form1Window::Press(Button button) {
-    if (const std::optional<view::Report> report = view::Press(form_, button)) {
-        Report(*report);
+void Form1Window::Apply(const view::Effects& effects) {
+    for (const view::Effect& effect : effects) {
+        if (const auto* show = std::get_if<view::ShowText>(&effect)) {
+            // A new text shows from its start. Its EN_CHANGE echo reaches the
+            // session, which already holds the text.
+            const HWND edit = Control(show->field);
+            SetWindowTextW(edit, Widen(show->text).c_str());
+            CaretAtStart(edit);
+        } else if (const auto* select = std::get_if<view::SelectFromStart>(&effect)) {
+            SelectFromStart(Control(select->field));
+        } else if (const auto* caret = std::get_if<view::CaretAtStart>(&effect)) {
+            CaretAtStart(Control(caret->field));
+        } else if (const auto* move = std::get_if<view::MoveFocus>(&effect)) {
+            const std::optional<view::FocusVia> via = std::exchange(via_, view::FocusVia::Program);
+            SetFocus(controls_.at(move->control));
+            via_ = via;
+        } else if (const auto* report = std::get_if<view::ShowReport>(&effect)) {
+            Report(report->report);
+        } else if (const auto* speak = std::get_if<view::Speak>(&effect)) {
+            Speak(speak->field);
+        }
     }
 }
 
 void Form1Window::Report(const view::Report& report) {
-    const HWND hadFocus = GetFocus();
     MessageBoxW(Handle(), Widen(report.text).c_str(), Widen(view::kTitle).c_str(),
                 MB_OK | (report.unexpected ? MB_ICONERROR : MB_ICONWARNING) |
                     (view::RightToLeft() ? MB_RTLREADING | MB_RIGHT : 0));
-    if (report.focus) {
-        // The input to change, selected, so that typing replaces it.
-        const HWND edit = Control(*report.focus);
-        SetFocus(edit);
-        SelectFromStart(edit);
-    } else if (hadFocus != nullptr && IsWindow(hadFocus) != FALSE) {
-        SetFocus(hadFocus);
+    Apply(session_.ReportClosed());
+}
+
+void Form1Window::Speak(Field field) {
+    // A live region's change is read out as the field's accessible name and
+    // its new text, which is what the session says of a result.
+    const HWND edit = Control(field);
+    if (bool& live = live_[static_cast<std::size_t>(field)]; !live) {
+        live = true;
+        SetPoliteLiveRegion(edit);  // COM on the first result, not at start
     }
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, edit, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace ardelin::win32

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ardelin on Windows: answers --help and --version in the console it was
-// started from, or builds the window over a fresh form, shows it and runs
+// started from, or builds the window over a fresh session, shows it and runs
 // the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
-#include "calc/handlers.hpp"
-#include "model/form1.hpp"
 #include "window/view/catalogue.hpp"
-#include "window/view/controls.hpp"
 #include "window/view/info.hpp"
 #include "window/view/language.hpp"
+#include "window/view/session.hpp"
 #include "window/win32/form1_window.hpp"
 #include "window/win32/platform.hpp"
 
@@ -28,9 +26,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
 
     // The user's decimal separator, for reading and writing every number,
     // and the prompts and units of the language shown.
-    ardelin::Form1 form(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT), ardelin::view::Words());
-    ardelin::BindCalculations(form);
-    ardelin::win32::Form1Window window(form);
+    ardelin::view::Session session(ardelin::win32::DecimalSeparatorOf(LOCALE_NAME_USER_DEFAULT));
+    ardelin::win32::Form1Window window(session);
     window.Show(showCommand);
     window.RunUntilClosed();
     return 0;
