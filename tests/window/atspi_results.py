@@ -1,0 +1,104 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What a screen reader on Linux receives when a button writes a result:
+starts the program on the session's accessibility bus, types the worked
+examples into its fields and presses each button through AT-SPI, as an
+assistive technology would, and records the events that reach a listener.
+With Qt 6.8 or later each result must arrive as an announcement of the
+field's name and text, the focus staying put; before, as the field's
+text-changed event, which is all that Qt sends. Run under dbus-run-session
+and an X server (tests/window/with-xvfb): atspi_results.py PROGRAM, with
+ARDELIN_QT_ANNOUNCES=1 where Qt announces."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+# The worked examples, the button that writes each result, and what is said.
+CASES = [
+    ("Convert", {"FreqText": "1420"}, {"Wavelength (m)": "0.2112676"}),
+    ("Beam Width", {"DiameterText": "2"}, {"Beam width result (degrees)": "6.338028 degrees"}),
+    ("Lower limit", {"SysTempText": "100", "BandwidthText": "1", "TimeConstText": "1", "AEfficiencyText": "50",
+                     "SysEfficiencyText": "10"},
+     {"Lowest detectable temperature fluctuation result (K)": "0.03162277 kelvin",
+      "Lowest detectable flux fluctuation result (Jy)": "2818 Janskies"}),
+]
+# The prompts' field names for screen readers, by control name.
+NAMES = {"FreqText": "Frequency to convert (MHz)", "DiameterText": "Dish diameter (m)",
+         "SysTempText": "System temperature (K)", "BandwidthText": "Bandwidth (MHz)",
+         "TimeConstText": "Time constant (s)", "AEfficiencyText": "Antenna efficiency (%)",
+         "SysEfficiencyText": "System efficiency (%)"}
+
+
+def pump(seconds):
+    """Delivers the events that arrive within `seconds` to the listeners."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda a: a.getRoleName() == role and a.name == name)
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", LANGUAGE="en", LANG="C.UTF-8")
+    program = subprocess.Popen([sys.argv[1]], env=env)
+    events = []
+    kinds = ("object:announcement", "object:text-changed:insert")
+
+    def record(event):
+        events.append((event.type, event.source.name if event.source else "", str(event.any_data)))
+    try:
+        for kind in kinds:
+            pyatspi.Registry.registerEventListener(record, kind)
+        app = None
+        for _ in range(200):
+            pump(0.05)
+            desktop = pyatspi.Registry.getDesktop(0)
+            app = next((a for a in desktop if a is not None and a.name.lower() == "ardelin"), None)
+            if app is not None and find(app, "push button", "Convert") is not None:
+                break
+        assert app is not None, f"the program never appeared on the accessibility bus: {[a.name for a in desktop if a]}"
+        qt68 = os.environ.get("ARDELIN_QT_ANNOUNCES") == "1"
+        failures = []
+        for button, inputs, results in CASES:
+            for field, text in inputs.items():
+                edit = find(app, "text", NAMES[field])
+                editable = edit.queryEditableText()
+                editable.setTextContents(text)
+            pump(0.3)
+            focus_before = [a.name for a in pyatspi.findAllDescendants(
+                app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))]
+            del events[:]
+            push = find(app, "push button", button)
+            push.queryAction().doAction(0)
+            pump(0.8)
+            focus_after = [a.name for a in pyatspi.findAllDescendants(
+                app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))]
+            if focus_after != focus_before:
+                failures.append(f"{button}: the focus moved from {focus_before} to {focus_after}")
+            for name, text in results.items():
+                said = [e for e in events if e[0] == "object:announcement" and e[2] == f"{name}: {text}"]
+                changed = [e for e in events if e[0].startswith("object:text-changed") and e[1] == name]
+                print(f"{button}: {name}: announcement {len(said)}, text-changed {len(changed)}")
+                if qt68 and len(said) != 1:
+                    failures.append(f"{button}: no single announcement of '{name}: {text}' in {events}")
+                if not qt68 and not changed:
+                    failures.append(f"{button}: no text-changed event from '{name}' in {events}")
+        for failure in failures:
+            print("FAIL:", failure)
+        return 1 if failures else 0
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
