@@ -103,8 +103,8 @@ struct FocusCase {
 };
 
 std::vector<FocusCase> FocusCases() {
-    const std::size_t longText = 60;
-    const auto typeLong = [longText](Headless& h) {
+    constexpr std::size_t longText = 60;
+    const auto typeLong = [](Headless& h) {
         h.Click(Field::FreqText);
         h.Type(std::string(longText, '9'));
     };

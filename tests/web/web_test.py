@@ -96,7 +96,11 @@ class Page(unittest.TestCase):
     def set_values(self, pairs):
         """Fields set as a paste would set them, by control name."""
         self.driver.execute_script(
-            "for (const [name, text] of arguments[0]) document.getElementById(name).value = text;", pairs)
+            """for (const [name, text] of arguments[0]) {
+                   const e = document.getElementById(name);
+                   e.value = text;
+                   e.dispatchEvent(new InputEvent("input", {bubbles: true, inputType: "insertFromPaste"}));
+               }""", pairs)
 
     def keys(self, *keys, modifier=None):
         self.engine.keys(keys, (modifier,) if modifier else ())
@@ -199,6 +203,29 @@ class Page(unittest.TestCase):
         self.assertEqual(self.value("LowerLimitText"), "2818 Janskies")
         # A result shows from its start.
         self.assertEqual(self.el("LowerLimitText").get_property("scrollLeft"), 0)
+
+    def test_results_said(self):
+        """Each new result said in a polite live region, with its field's name; a report says nothing there."""
+        said = "return Array.from(document.getElementById('said').children, (p) => p.textContent)"
+        self.set_values([("WavelengthText", "0.21"), ("DiameterText", "2")])
+        self.access("b")
+        self.assertEqual(self.driver.execute_script(said), ["Beam width result (degrees): 6.3 degrees"])
+        self.assertEqual(self.active(), "Command1")  # where the access key put it, not on the region
+        self.access("b")  # the same result again: said again, as new nodes
+        self.assertEqual(self.driver.execute_script(said), ["Beam width result (degrees): 6.3 degrees"])
+        self.set_values([("DiameterText", "0")])
+        self.access("b")
+        self.assertIsNotNone(self.report())
+        self.keys(Keys.ESCAPE)
+        self.assertEqual(self.driver.execute_script(said), ["Beam width result (degrees): 6.3 degrees"])
+        if self.engine.can("devtools"):
+            document = self.cdp("DOM.getDocument")
+            node = self.cdp("DOM.querySelector", nodeId=document["root"]["nodeId"], selector="#said")
+            tree = self.cdp("Accessibility.getPartialAXTree", nodeId=node["nodeId"], fetchRelatives=False)
+            region = tree["nodes"][0]
+            self.assertEqual(region["role"]["value"], "status")
+            live = {p["name"]: p["value"]["value"] for p in region.get("properties", [])}
+            self.assertEqual(live.get("live"), "polite")
 
     def press_case(self, case):
         self.set_values([pair.split("=", 1) for pair in case["inputs"]])
@@ -668,7 +695,9 @@ class Page(unittest.TestCase):
 
     def test_lone_surrogate(self):
         self.check_paste("14\ud800" "20", None,
-                         lambda field: self.driver.execute_script("arguments[0].value = '14\\ud800' + '20'", field))
+                         lambda field: self.driver.execute_script(
+                             "arguments[0].value = '14\\ud800' + '20';"
+                             "arguments[0].dispatchEvent(new InputEvent('input', {bubbles: true}))", field))
 
 
 class WebKit(Page):

@@ -208,12 +208,10 @@ async function start(core) {
     addEventListener("resize", () => fit(layout));
     await new Promise((resolve) => setTimeout(resolve));
 
-    const showReport = reporter(core, page);
-    handleFocus(core, page);
-    handlePresses(page, new core.Form(page.separator), showReport);
-    const first = page.elements[0];
-    first.focus();
-    selectFromStart(first);
+    const session = new core.Session(page.separator);
+    const apply = applier(core, page, session);
+    connect(page, session, apply);
+    apply(session.start());
     page.form.removeAttribute("aria-busy");
     document.documentElement.dataset.ready = "true";
     performance.mark("ardelin-ready");
@@ -329,117 +327,123 @@ function selectFromStart(input) {
     input.scrollLeft = 0;
 }
 
-// Tab selects the whole text from its start; a prompt gives way however the
-// focus comes (key, click or tap), so that the first key typed replaces it.
-function handleFocus(core, {elements, fieldIndices}) {
-    const holdsPrompt = (i) => core.holdsPrompt(i, elements[i].value);
-    let byKeyboard = false;
-    addEventListener("keydown", () => { byKeyboard = true; }, true);
-    addEventListener("pointerdown", () => { byKeyboard = false; }, true);
-    for (const i of fieldIndices) {
-        const input = elements[i];
-        input.addEventListener("focus", () => {
-            if (byKeyboard || holdsPrompt(i)) {
-                selectFromStart(input);
-            }
-        });
-        // The click that brings the focus into a prompt selects it.
-        input.addEventListener("mousedown", (event) => {
-            if (document.activeElement !== input && event.button === 0 && holdsPrompt(i)) {
-                event.preventDefault();
-                input.focus();
-                selectFromStart(input);
-            }
-        });
-        // So does a tap, once the browser has placed its caret for it.
-        let tapFocus = false;
-        input.addEventListener("pointerdown", (event) => {
-            tapFocus = event.pointerType !== "mouse" && document.activeElement !== input;
-        });
-        input.addEventListener("click", () => {
-            if (tapFocus && holdsPrompt(i)) {
-                selectFromStart(input);
-            }
-            tapFocus = false;
-        });
-        input.addEventListener("blur", () => {
-            input.setSelectionRange(0, 0);
-            input.scrollLeft = 0;
-        });
-    }
-}
-
-// A button's press: every field's text into the model, the press, every
-// text the model changed back into its field, and the report if any. Enter
-// and Escape press nothing, and the form is never submitted.
-function handlePresses({form, controls, elements, fieldIndices}, model, showReport) {
+// Every event the session takes, delivered in its terms: a text edited, the
+// focus coming (and how) and going (and where), a primary press in a field
+// and a button pressed. Enter and Escape press nothing, and the form is
+// never submitted.
+function connect({form, controls, elements}, session, apply) {
     form.addEventListener("submit", (event) => event.preventDefault());
     form.addEventListener("keydown", (event) => {
         if (event.key === "Enter") {
             event.preventDefault();
         }
     });
+    let byKeyboard = false;
+    let pointing = false;
+    addEventListener("keydown", (event) => { byKeyboard = event.key === "Tab"; }, true);
+    addEventListener("pointerdown", () => { byKeyboard = false; pointing = true; }, true);
+    addEventListener("pointerup", () => { pointing = false; }, true);
+    const report = document.getElementById("report");
     // The model takes each field's text as well-formed UTF-16: a lone
     // surrogate reaches it as U+FFFD, while the field keeps what was typed.
-    const wellFormed = (s) => (s.toWellFormed ? s.toWellFormed() : s);
-    function press(i) {
-        const sent = new Map();
-        for (const f of fieldIndices) {
-            const text = wellFormed(elements[f].value);
-            sent.set(f, text);
-            model.setText(f, text);
-        }
-        const hadFocus = document.activeElement;
-        const report = model.press(i);
-        for (const f of fieldIndices) {
-            const text = model.text(f);
-            if (text !== sent.get(f)) {
-                elements[f].value = text;
-                elements[f].setSelectionRange(0, 0);
-                elements[f].scrollLeft = 0;
-            }
-        }
-        if (report !== null) {
-            showReport(report, hadFocus);
-        }
-    }
+    const wellFormed = (text) => (text.toWellFormed ? text.toWellFormed() : text);
     controls.forEach((c, i) => {
+        const element = elements[i];
+        element.addEventListener("focus", () => {
+            apply(session.focusIn(i, byKeyboard ? "key" : pointing ? "pointer" : "program"));
+        });
         if (c.kind === "button") {
-            elements[i].addEventListener("click", () => press(i));
+            element.addEventListener("click", () => apply(session.press(i)));
+            return;
         }
+        element.addEventListener("input", () => session.textEdited(i, wellFormed(element.value)));
+        element.addEventListener("blur", (event) => {
+            const to = session.reportOpen() || report.contains(event.relatedTarget) ? "report"
+                     : document.hasFocus() ? "control" : "window";
+            apply(session.focusOut(i, to));
+        });
+        // The primary press before the focus: the session may take it, to select a prompt.
+        element.addEventListener("mousedown", (event) => {
+            if (event.button === 0) {
+                const answer = session.primaryPress(i);
+                if (answer.swallow) {
+                    event.preventDefault();
+                }
+                apply(answer.effects);
+            }
+        });
+        // A tap, once the browser has placed its caret for it.
+        let tapped = false;
+        element.addEventListener("pointerdown", (event) => {
+            tapped = event.pointerType !== "mouse" && document.activeElement !== element;
+        });
+        element.addEventListener("click", () => {
+            if (tapped) {
+                apply(session.primaryPress(i).effects);
+            }
+            tapped = false;
+        });
     });
 }
 
-// A report: modal, labelled with the title; once closed (OK or Escape), the
-// focus goes to the field to change, selected, or back where it was. Gives
-// the function that shows one.
-function reporter(core, {elements}) {
+// The session's answers applied to the page, in order. Each new result is
+// said, with its field's name, in a polite live region; a report is the
+// modal alert dialog, labelled with the title, closed by OK or Escape.
+// Gives the function that applies an answer.
+function applier(core, {elements}, session) {
+    const said = document.getElementById("said");
     const dialog = document.getElementById("report");
     const reportText = document.getElementById("report-text");
     document.getElementById("report-title").textContent = core.title;
+    let apply = () => {};
     // The focus moves as the report closes, not in the "close" event, which
     // comes a task later, after the browser has put the focus back itself.
-    let afterReport = () => {};
     function closeReport() {
-        dialog.close();
-        afterReport();
+        if (dialog.open) {
+            dialog.close();
+            apply(session.reportClosed());
+        }
     }
     document.getElementById("report-ok").addEventListener("click", closeReport);
-    // Escape closes the report the same way as OK.
     dialog.addEventListener("cancel", (event) => {
         event.preventDefault();
         closeReport();
     });
-    return (report, hadFocus) => {
-        reportText.textContent = report.text;
-        afterReport = () => {
-            if (report.focus >= 0) {
-                elements[report.focus].focus();
-                selectFromStart(elements[report.focus]);
-            } else if (hadFocus instanceof HTMLElement) {
-                hadFocus.focus();
+    apply = (effects) => {
+        const sayings = [];
+        for (const e of effects) {
+            const element = elements[e.control];
+            switch (e.kind) {
+            case "show":
+                element.value = e.text;
+                element.setSelectionRange(0, 0);
+                element.scrollLeft = 0;
+                break;
+            case "select":
+                selectFromStart(element);
+                break;
+            case "caret":
+                element.setSelectionRange(0, 0);
+                element.scrollLeft = 0;
+                break;
+            case "focus":
+                element.focus();
+                break;
+            case "report":
+                reportText.textContent = e.report.text;
+                dialog.showModal();
+                break;
+            case "speak": {
+                const line = document.createElement("p");
+                line.textContent = e.text;
+                sayings.push(line);
+                break;
             }
-        };
-        dialog.showModal();
+            }
+        }
+        if (sayings.length > 0) {
+            said.replaceChildren(...sayings);  // new nodes: said again even when the same
+        }
     };
+    return apply;
 }

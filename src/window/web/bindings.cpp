@@ -12,7 +12,6 @@
 #include <variant>
 #include <vector>
 
-#include "calc/handlers.hpp"
 #include "model/form1.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
@@ -20,6 +19,7 @@
 #include "window/view/layout.hpp"
 #include "window/view/press.hpp"
 #include "window/view/report.hpp"
+#include "window/view/session.hpp"
 
 namespace ardelin::web {
 namespace {
@@ -29,7 +29,7 @@ using view::kControls;
 
 const view::Control& ControlAt(int index) { return kControls.at(static_cast<std::size_t>(index)); }
 
-int IndexOf(Field field) { return static_cast<int>(&view::ControlOf(field) - kControls.data()); }
+int IndexOf(Field field) { return static_cast<int>(view::IndexOf(field)); }
 
 char Separator(const std::string& separator) { return view::DecimalSeparatorFrom(separator); }
 
@@ -114,45 +114,99 @@ std::string WidestDigit(const val& widths) {
     return std::string(1, view::WidestDigit([&widths](char d) { return widths[d - '0'].as<double>(); }));
 }
 
-bool HoldsPrompt(int index, const std::string& text) {
-    const Field* field = std::get_if<Field>(&ControlAt(index).which);
-    return field != nullptr && view::HoldsPrompt(*field, text);
-}
-
-// The form model with its calculations bound, as the page's fields see it.
-class WebForm {
+// The session as the page's controls see it: events in by control index,
+// the session's answer out as an array of plain objects, each with a `kind`
+// ("show", "select", "caret", "focus", "report" or "speak"), the `control`
+// it concerns, and a `text` (shown or said) or a `report` ({text, unexpected}).
+class WebSession {
 public:
-    explicit WebForm(const std::string& separator) : form_(Separator(separator), view::Words()) { BindCalculations(form_); }
+    explicit WebSession(const std::string& separator) : session_(Separator(separator)) {}
 
-    void SetText(int index, const std::string& text) {
-        if (const Field* field = std::get_if<Field>(&ControlAt(index).which)) {
-            form_.SetText(*field, text);
+    val Start() { return Out(session_.Start()); }
+    void TextEdited(int index, const std::string& text) {
+        if (const Field* field = FieldAt(index)) {
+            session_.TextEdited(*field, text);
         }
     }
-
     std::string Text(int index) const {
-        const Field* field = std::get_if<Field>(&ControlAt(index).which);
-        return field != nullptr ? form_.Text(*field) : std::string();
+        const Field* field = FieldAt(index);
+        return field != nullptr ? session_.Form().Text(*field) : std::string();
     }
-
-    // null when the press succeeded; else the report: its text, the index
-    // of the field to change (-1: where the focus was) and whether it is an
-    // error of the program rather than of the calculation.
+    // `via`: "key", "shortcut", "pointer", "window" or anything else for the program.
+    val FocusIn(int index, const std::string& via) {
+        const view::FocusVia how = via == "key"        ? view::FocusVia::Key
+                                   : via == "shortcut" ? view::FocusVia::Shortcut
+                                   : via == "pointer"  ? view::FocusVia::Pointer
+                                   : via == "window"   ? view::FocusVia::Window
+                                                       : view::FocusVia::Program;
+        return Out(session_.FocusIn(static_cast<view::ControlIndex>(index), how));
+    }
+    // `to`: "popup", "window", "report" or anything else for another control.
+    val FocusOut(int index, const std::string& to) {
+        const Field* field = FieldAt(index);
+        if (field == nullptr) {
+            return val::array();
+        }
+        const view::FocusTo where = to == "popup"    ? view::FocusTo::Popup
+                                    : to == "window" ? view::FocusTo::OtherWindow
+                                    : to == "report" ? view::FocusTo::Report
+                                                     : view::FocusTo::Control;
+        return Out(session_.FocusOut(*field, where));
+    }
+    // {swallow, effects}
+    val PrimaryPress(int index) {
+        val answer = val::object();
+        const Field* field = FieldAt(index);
+        view::Session::PressAnswer pressed = field != nullptr ? session_.PrimaryPress(*field)
+                                                              : view::Session::PressAnswer{};
+        answer.set("swallow", pressed.swallow);
+        answer.set("effects", Out(pressed.effects));
+        return answer;
+    }
     val Press(int index) {
         const Button* button = std::get_if<Button>(&ControlAt(index).which);
-        const std::optional<view::Report> report = button != nullptr ? view::Press(form_, *button) : std::nullopt;
-        if (!report) {
-            return val::null();
-        }
-        val result = val::object();
-        result.set("text", report->text);
-        result.set("focus", report->focus ? IndexOf(*report->focus) : -1);
-        result.set("unexpected", report->unexpected);
-        return result;
+        return button != nullptr ? Out(session_.Press(*button)) : val::array();
     }
+    val ReportClosed() { return Out(session_.ReportClosed()); }
+    bool ReportOpen() const { return session_.ReportOpen(); }
 
 private:
-    Form1 form_;
+    static const Field* FieldAt(int index) { return std::get_if<Field>(&ControlAt(index).which); }
+
+    static val Out(const view::Effects& effects) {
+        val out = val::array();
+        for (const view::Effect& effect : effects) {
+            val e = val::object();
+            if (const auto* show = std::get_if<view::ShowText>(&effect)) {
+                e.set("kind", std::string("show"));
+                e.set("control", IndexOf(show->field));
+                e.set("text", show->text);
+            } else if (const auto* select = std::get_if<view::SelectFromStart>(&effect)) {
+                e.set("kind", std::string("select"));
+                e.set("control", IndexOf(select->field));
+            } else if (const auto* caret = std::get_if<view::CaretAtStart>(&effect)) {
+                e.set("kind", std::string("caret"));
+                e.set("control", IndexOf(caret->field));
+            } else if (const auto* move = std::get_if<view::MoveFocus>(&effect)) {
+                e.set("kind", std::string("focus"));
+                e.set("control", static_cast<int>(move->control));
+            } else if (const auto* report = std::get_if<view::ShowReport>(&effect)) {
+                val r = val::object();
+                r.set("text", report->report.text);
+                r.set("unexpected", report->report.unexpected);
+                e.set("kind", std::string("report"));
+                e.set("report", r);
+            } else if (const auto* speak = std::get_if<view::Speak>(&effect)) {
+                e.set("kind", std::string("speak"));
+                e.set("control", IndexOf(speak->field));
+                e.set("text", speak->text);
+            }
+            out.call<void>("push", e);
+        }
+        return out;
+    }
+
+    view::Session session_;
 };
 
 }  // namespace
@@ -164,13 +218,18 @@ EMSCRIPTEN_BINDINGS(ardelin) {
     emscripten::function("textsToShow", &TextsToShow);
     emscripten::function("widestDigit", &WidestDigit);
     emscripten::function("layOut", &LayOut);
-    emscripten::function("holdsPrompt", &HoldsPrompt);
     emscripten::constant("title", std::string(view::kTitle));
-    emscripten::class_<WebForm>("Form")
+    emscripten::class_<WebSession>("Session")
         .constructor<const std::string&>()
-        .function("setText", &WebForm::SetText)
-        .function("text", &WebForm::Text)
-        .function("press", &WebForm::Press);
+        .function("start", &WebSession::Start)
+        .function("textEdited", &WebSession::TextEdited)
+        .function("text", &WebSession::Text)
+        .function("focusIn", &WebSession::FocusIn)
+        .function("focusOut", &WebSession::FocusOut)
+        .function("primaryPress", &WebSession::PrimaryPress)
+        .function("press", &WebSession::Press)
+        .function("reportClosed", &WebSession::ReportClosed)
+        .function("reportOpen", &WebSession::ReportOpen);
 }
 
 }  // namespace ardelin::web
