@@ -43,6 +43,17 @@ def pump(seconds):
         time.sleep(0.02)
 
 
+def pump_until(done, seconds=15):
+    """Delivers events until done() holds, or for at most `seconds`; a busy
+    machine can take seconds to bring the program's events over the bus."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end and not done():
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def find(root, role, name):
     return pyatspi.findDescendant(root, lambda a: a.getRoleName() == role and a.name == name)
 
@@ -70,16 +81,18 @@ def main():
         failures = []
         for button, inputs, results in CASES:
             for field, text in inputs.items():
-                edit = find(app, "text", NAMES[field])
-                editable = edit.queryEditableText()
-                editable.setTextContents(text)
-            pump(0.3)
+                del events[:]
+                find(app, "text", NAMES[field]).queryEditableText().setTextContents(text)
+                # The field's own event back: the program's events reach this listener.
+                pump_until(lambda name=NAMES[field]: any(e[1] == name for e in events))
             focus_before = [a.name for a in pyatspi.findAllDescendants(
                 app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))]
             del events[:]
             push = find(app, "push button", button)
             push.queryAction().doAction(0)
-            pump(0.8)
+            pump_until(lambda: all(any(e[1] == name and e[0].startswith("object:text-changed:insert") for e in events)
+                                   for name in results))
+            pump(0.3)  # and whatever else comes with them
             focus_after = [a.name for a in pyatspi.findAllDescendants(
                 app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))]
             if focus_after != focus_before:
