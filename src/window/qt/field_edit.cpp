@@ -31,16 +31,20 @@ void FieldEdit::SelectFromStart() {
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);  // first: Tab's own selection, which the session's may replace
-    hooks_.focusIn(field_, event->reason());
+    if (hooks_.focusIn) {
+        hooks_.focusIn(field_, event->reason());
+    }
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    hooks_.focusOut(field_, event->reason());
+    if (hooks_.focusOut) {
+        hooks_.focusOut(field_, event->reason());
+    }
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && hooks_.primaryPress(field_)) {
+    if (event->button() == Qt::LeftButton && hooks_.primaryPress && hooks_.primaryPress(field_)) {
         event->accept();
         return;
     }

@@ -26,6 +26,10 @@ public:
     // its beginning, and the first key typed replaces the text.
     void SelectFromStart();
 
+    // Stops reporting: the window calls it as it is destroyed, before
+    // QWidget's destructor closes it and moves the focus out of the field.
+    void Detach() { hooks_ = {}; }
+
     // The pixel size at which the field shows each of `texts` whole, without
     // scrolling: the widest text inside the style's frame and the line
     // edit's own margins, with room for the cursor.

@@ -147,7 +147,19 @@ Form1Window::Form1Window(view::Session& session, QWidget* parent) : QWidget(pare
     Apply(session_.Start());
 }
 
-Form1Window::~Form1Window() { session_.SetDisplay({}); }
+Form1Window::~Form1Window() {
+    // QWidget's destructor closes the window, which takes the focus out of
+    // its controls after this object is gone: nothing may reach it then.
+    session_.SetDisplay({});
+    for (FieldEdit* edit : edits_) {
+        edit->Detach();
+        disconnect(edit, nullptr, this, nullptr);
+    }
+    for (QPushButton* push : buttons_) {
+        push->removeEventFilter(this);
+        disconnect(push, nullptr, this, nullptr);
+    }
+}
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
