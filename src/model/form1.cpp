@@ -9,32 +9,23 @@
 namespace ardelin {
 namespace {
 
-// Each field's name as a report's sentences use it, and its prompt.
+// Each field's name and the prompt it shows until a number is typed.
 constexpr std::array<FieldInfo, kFieldCount> kFieldInfo{{
-    // TRANSLATORS: each field's name as a noun, lower case, as a report's sentences use it ("the %1 field"),
-    // then the prompt the field shows until a number is typed.
-    {"DiameterText", N_("dish diameter"), N_("Diameter of dish (m)")},
-    {"WavelengthText", N_("wavelength"), N_("Wavelength (m)")},
-    {"SysTempText", N_("system temperature"), N_("System Temp(kelvin)")},
-    {"BandwidthText", N_("bandwidth"), N_("Bandwidth (MHz)")},
-    {"TimeConstText", N_("time constant"), N_("Time Constant (sec)")},
-    {"AEfficiencyText", N_("antenna efficiency"), N_("Antenna Efficiency%")},
-    {"SysEfficiencyText", N_("system efficiency"), N_("System Efficiency %")},
-    {"BeamwidthText", N_("beam width result"), ""},
-    {"DTText", N_("temperature fluctuation result"), ""},
-    {"LowerLimitText", N_("flux fluctuation result"), ""},
-    {"FreqText", N_("frequency"), N_("Frequency to convert (MHz)")},
+    // TRANSLATORS: the prompt a field shows until a number is typed.
+    {"DiameterText", N_("Diameter of dish (m)")},
+    {"WavelengthText", N_("Wavelength (m)")},
+    {"SysTempText", N_("System Temp(kelvin)")},
+    {"BandwidthText", N_("Bandwidth (MHz)")},
+    {"TimeConstText", N_("Time Constant (sec)")},
+    {"AEfficiencyText", N_("Antenna Efficiency%")},
+    {"SysEfficiencyText", N_("System Efficiency %")},
+    {"BeamwidthText", ""},
+    {"DTText", ""},
+    {"LowerLimitText", ""},
+    {"FreqText", N_("Frequency to convert (MHz)")},
 }};
 
-constexpr std::array<ButtonInfo, kButtonCount> kButtonInfo{{
-    // TRANSLATORS: a button's caption; the letter after '&' is its access key (Alt+letter), and the three
-    // buttons' keys differ. Japanese and Chinese put the Latin letter after the caption: "…(&B)".
-    {"Command1", N_("&Beam Width")},
-    // TRANSLATORS: a button's caption, with its access key after '&'.
-    {"Command2", N_("&Lower limit")},
-    // TRANSLATORS: a button's caption, with its access key after '&'.
-    {"Command3", N_("&Convert")},
-}};
+constexpr std::array<ButtonInfo, kButtonCount> kButtonInfo{{{"Command1"}, {"Command2"}, {"Command3"}}};
 
 }  // namespace
 

@@ -31,15 +31,15 @@ inline constexpr std::size_t kFieldCount = 11;
 enum class Button : std::size_t { Command1, Command2, Command3 };
 inline constexpr std::size_t kButtonCount = 3;
 
+// What the calculations know of a control: its name, and a field's first
+// text. Its words for people (caption, tooltip, names) are the view's.
 struct FieldInfo {
     std::string_view name;         // control name, such as "DiameterText"
-    std::string_view role;         // what the field holds, in plain words
     std::string_view initialText;  // prompt for an input, empty for a result
 };
 
 struct ButtonInfo {
-    std::string_view name;
-    std::string_view caption;  // '&' marks the access key
+    std::string_view name;  // control name, such as "Command1"
 };
 
 // What follows the number of a result: each unit's words, in the form's language.

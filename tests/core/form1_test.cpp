@@ -42,12 +42,6 @@ TEST(Form1, FieldsStartWithTheirPromptsAndResultsEmpty) {
     EXPECT_EQ(FieldByName("NoSuchText"), std::nullopt);
 }
 
-TEST(Form1, ButtonsCarryTheirCaptions) {
-    EXPECT_EQ(Info(Button::Command1).caption, "&Beam Width");
-    EXPECT_EQ(Info(Button::Command2).caption, "&Lower limit");
-    EXPECT_EQ(Info(Button::Command3).caption, "&Convert");
-}
-
 // Right after start-up every button fails on its first read, a prompt.
 TEST(Form1, EveryButtonFailsOnThePromptsOfAFreshForm) {
     for (const Button b : kAllButtons) {

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "../view/report_cases.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/session.hpp"
 
@@ -25,7 +26,8 @@ public:
         std::size_t caret = 0;
     };
 
-    explicit Headless(char separator = '.') : session_(separator) {
+    explicit Headless(char separator = '.', view::Language language = view::InUse())
+        : session_(separator, language) {
         for (const Field f : kAllFields) {
             texts_[Index(f)] = session_.Form().Text(f);
         }
@@ -87,7 +89,7 @@ public:
     // the focus staying where it is. False: no caption has that key.
     bool AccessKey(std::string_view key) {
         for (const Button b : kAllButtons) {
-            if (view::SplitCaption(view::Caption(b)).key == key) {
+            if (view::SplitCaption(view::Caption(b, session_.Lang())).key == key) {
                 Apply(session_.Press(b));
                 return true;
             }
@@ -174,5 +176,14 @@ private:
     std::optional<view::Report> report_;
     std::vector<std::string> spoken_;
 };
+
+// The report a failed press of the table brings up in `language`, its
+// inputs typed and its button clicked; nullopt: none came.
+inline std::optional<view::Report> ReportAfter(const ReportCase& c, view::Language language = view::InUse()) {
+    Headless h(c.separator, language);
+    h.Fill(c.inputs);
+    h.Click(c.button);
+    return h.OpenReport();
+}
 
 }  // namespace ardelin::test

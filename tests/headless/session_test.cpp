@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The session driven as a person drives a window, with no display: the
-// report table with its focus column, the worked examples through each
-// language's access keys, and the rules for the prompt, the caret and the
+// report table with its focus column, the worked examples and a report of
+// each kind through each language's access keys, and the rules for the prompt, the caret and the
 // focus that every front end follows.
 #include <gtest/gtest.h>
 
@@ -65,12 +65,12 @@ TEST(SessionLanguages, WorkedExamplesThroughAccessKeys) {
     codes.insert(codes.end(), view::Languages().begin(), view::Languages().end());
     for (const std::string_view code : codes) {
         SCOPED_TRACE(code);
-        view::UseLanguage(code);
-        Headless h(',');
+        const view::Language language(code);
+        Headless h(',', language);
         h.Fill({kWorkedInputs.begin(), kWorkedInputs.end()});
         const auto typedLast = h.Focus();
         for (const Button b : {Button::Command3, Button::Command1, Button::Command2}) {
-            const std::string key(view::SplitCaption(view::Caption(b)).key);
+            const std::string key(view::SplitCaption(view::Caption(b, language)).key);
             ASSERT_FALSE(key.empty());
             ASSERT_TRUE(h.AccessKey(key));
             ASSERT_FALSE(h.OpenReport().has_value()) << h.OpenReport()->text;
@@ -78,18 +78,41 @@ TEST(SessionLanguages, WorkedExamplesThroughAccessKeys) {
         EXPECT_EQ(h.Focus(), typedLast);
         ASSERT_EQ(h.Spoken().size(), kWorkedResults.size());
         for (const WorkedResult& r : kWorkedResults) {
-            const std::string text = std::string(r.digits) + std::string(r.unit.empty() ? "" : view::Tr(r.unit));
+            const std::string text = std::string(r.digits) + std::string(r.unit.empty() ? "" : language.Tr(r.unit));
             EXPECT_EQ(h.Text(r.field), text);
             EXPECT_EQ(h.SelectionOf(r.field).caret, 0U);
             // Said once, the field's name first, then its text.
-            const std::string name(view::AccessibleName(view::ControlOf(r.field)));
+            const std::string name(view::AccessibleName(view::ControlOf(r.field), language));
             const auto said = std::count_if(h.Spoken().begin(), h.Spoken().end(), [&](const std::string& s) {
                 return s.rfind(name, 0) == 0 && s.find(text, name.size()) != std::string::npos;
             });
             EXPECT_EQ(said, 1) << name;
         }
     }
-    view::UseLanguage("en");
+}
+
+// In every language, one failure of each kind pressed through the access
+// key: a report in that language from its first word, and once closed the
+// focus where the English table sends it.
+TEST(SessionLanguages, OneReportOfEachKind) {
+    for (const std::string_view code : view::Languages()) {
+        const view::Language language(code);
+        for (const ReportCase& c : OneReportOfEachKind()) {
+            SCOPED_TRACE(std::string(code) + ": " + c.name);
+            Headless h(c.separator, language);
+            h.Fill(c.inputs);
+            h.Click(Field::TimeConstText);
+            ASSERT_TRUE(h.AccessKey(std::string(view::SplitCaption(view::Caption(c.button, language)).key)));
+            ASSERT_TRUE(h.OpenReport().has_value());
+            const std::string kind = c.text.substr(0, c.text.find(':'));
+            const std::string& text = h.OpenReport()->text;
+            EXPECT_EQ(text.rfind(language.Tr(kind), 0), 0U) << text;
+            EXPECT_NE(text, c.text);
+            h.CloseReport();
+            EXPECT_EQ(h.Focus(), c.focus.empty() ? IndexOf(Field::TimeConstText) : IndexOf(FieldByName(c.focus).value()));
+        }
+    }
+    EXPECT_EQ(view::LanguageInUse(), "en");  // sessions in other languages leave the program's as it was
 }
 
 // What the focus, the caret and the selection do, by the events that reach

@@ -71,8 +71,4 @@ inline constexpr std::array<WorkedResult, 4> kWorkedResults{{
     {Field::DTText, "0,03162277", " kelvin"},
 }};
 
-// One case of the report table (report_cases.hpp) for each kind of error.
-inline constexpr std::array<std::string_view, 4> kOneReportOfEachKind{
-    "empty", "field beyond single", "zero frequency", "negative bandwidth"};
-
 }  // namespace ardelin::test

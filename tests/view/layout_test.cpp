@@ -5,6 +5,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "window/view/controls.hpp"
@@ -22,29 +24,48 @@ std::array<Size, kControlCount> TableAt15TwipsAPixel() {
 }
 
 TEST(Controls, TabOrderNamesAndScreenReaderNames) {
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"DiameterText", "Dish diameter (m)"},
-        {"WavelengthText", "Wavelength (m)"},
-        {"SysTempText", "System temperature (K)"},
-        {"BandwidthText", "Bandwidth (MHz)"},
-        {"TimeConstText", "Time constant (s)"},
-        {"AEfficiencyText", "Antenna efficiency (%)"},
-        {"SysEfficiencyText", "System efficiency (%)"},
-        {"Command1", "Beam Width"},
-        {"BeamwidthText", "Beam width result (degrees)"},
-        {"Command2", "Lower limit"},
-        {"LowerLimitText", "Lowest detectable flux fluctuation result (Jy)"},
-        {"DTText", "Lowest detectable temperature fluctuation result (K)"},
-        {"FreqText", "Frequency to convert (MHz)"},
-        {"Command3", "Convert"},
+    // Each control's name, its name for screen readers, and a button's caption.
+    const std::vector<std::array<std::string, 3>> expected = {
+        {"DiameterText", "Dish diameter (m)", ""},
+        {"WavelengthText", "Wavelength (m)", ""},
+        {"SysTempText", "System temperature (K)", ""},
+        {"BandwidthText", "Bandwidth (MHz)", ""},
+        {"TimeConstText", "Time constant (s)", ""},
+        {"AEfficiencyText", "Antenna efficiency (%)", ""},
+        {"SysEfficiencyText", "System efficiency (%)", ""},
+        {"Command1", "Beam Width", "&Beam Width"},
+        {"BeamwidthText", "Beam width result (degrees)", ""},
+        {"Command2", "Lower limit", "&Lower limit"},
+        {"LowerLimitText", "Lowest detectable flux fluctuation result (Jy)", ""},
+        {"DTText", "Lowest detectable temperature fluctuation result (K)", ""},
+        {"FreqText", "Frequency to convert (MHz)", ""},
+        {"Command3", "Convert", "&Convert"},
     };
     ASSERT_EQ(expected.size(), kControlCount);
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        EXPECT_EQ(Name(kControls[i]), expected[i].first);
-        EXPECT_EQ(kControls[i].accessibleName, expected[i].second);
+        EXPECT_EQ(Name(kControls[i]), expected[i][0]);
+        EXPECT_EQ(kControls[i].accessibleName, expected[i][1]);
+        if (const Button* b = std::get_if<Button>(&kControls[i].which)) {
+            EXPECT_EQ(Caption(*b), expected[i][2]);
+        }
     }
     EXPECT_EQ(&ControlOf(Field::FreqText), &kControls[12]);
     EXPECT_EQ(&ControlOf(Button::Command2), &kControls[9]);
+}
+
+// A button's key as the page's accesskey attribute takes it: lower case
+// where the letter has cases, as it is where it has none.
+TEST(Controls, AccessKeyInLowerCase) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"B", "b"},          {"b", "b"},          {"7", "7"},          {"", ""},
+        {"\u00C9", "\u00E9"}, {"\u00D7", "\u00D7"}, {"\u0428", "\u0448"}, {"\u0401", "\u0451"},
+        {"\u03A3", "\u03C3"}, {"\u05E8", "\u05E8"}, {"\u30D3", "\u30D3"},
+    };
+    for (const auto& [key, lower] : cases) {
+        EXPECT_EQ(LowerKey(key), lower) << key;
+    }
+    EXPECT_EQ(WordsOf(ControlOf(Button::Command1)).accessKey, "b");
+    EXPECT_EQ(WordsOf(ControlOf(Button::Command1)).caption.after, "eam Width");
 }
 
 // A font narrow enough for the table gives scale 1: the table as drawn, 15

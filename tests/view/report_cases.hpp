@@ -4,8 +4,12 @@
 // window's.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <ostream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/form1.hpp"
@@ -185,6 +189,24 @@ inline std::vector<ReportCase> ReportCases() {
         "efficiency.",
         "", "0.03162277 kelvin");
     return cases;
+}
+
+// One case of the table for each kind of error, the one pick every front
+// end's suite and the page's use.
+inline constexpr std::array<std::string_view, 4> kOneReportOfEachKind{
+    "empty", "field beyond single", "zero frequency", "negative bandwidth"};
+
+inline std::vector<ReportCase> OneReportOfEachKind() {
+    const std::vector<ReportCase> all = ReportCases();
+    std::vector<ReportCase> picked;
+    for (const std::string_view name : kOneReportOfEachKind) {
+        const auto at = std::find_if(all.begin(), all.end(), [&](const ReportCase& c) { return c.name == name; });
+        if (at == all.end()) {
+            throw std::logic_error("no report case named " + std::string(name));
+        }
+        picked.push_back(*at);
+    }
+    return picked;
 }
 
 }  // namespace ardelin::test

@@ -11,7 +11,6 @@
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <variant>
 
 #include "window/view/catalogue.hpp"
@@ -22,7 +21,6 @@
 
 namespace {
 
-using ardelin::Button;
 using ardelin::Field;
 namespace view = ardelin::view;
 
@@ -46,33 +44,30 @@ std::string Attribute(std::string_view name, std::string_view value) {
 }
 
 // The name, the screen-reader name and the tooltip, where there is one.
-std::string Common(const view::Control& c) {
-    std::string out = Attribute("id", view::Name(c)) + Attribute("aria-label", view::AccessibleName(c));
-    if (const std::string_view tip = view::ToolTip(c); !tip.empty()) {
-        out += Attribute("title", tip);
+std::string Common(const view::ControlWords& words) {
+    std::string out = Attribute("id", words.name) + Attribute("aria-label", words.label);
+    if (!words.toolTip.empty()) {
+        out += Attribute("title", words.toolTip);
     }
     return out;
 }
 
 // A field under its label (the label shows only in the one-column layout).
-std::string FieldHtml(const view::Control& c, Field field) {
-    const std::string name(view::Name(c));
-    return "<label" + Attribute("for", name) + ">" + Escaped(view::AccessibleName(c)) + "</label>\n<input type=\"text\"" +
-           Common(c) + Attribute("value", view::Prompt(field)) +
+std::string FieldHtml(const view::ControlWords& words) {
+    return "<label" + Attribute("for", words.name) + ">" + Escaped(words.label) + "</label>\n<input type=\"text\"" +
+           Common(words) + Attribute("value", words.prompt) +
            Attribute("maxlength", std::to_string(view::kFieldMaxLength)) +
            " spellcheck=\"false\" autocapitalize=\"off\">\n";
 }
 
 // "&Beam Width": the letter after '&' is the access key, underlined.
-std::string ButtonHtml(const view::Control& c, Button button) {
-    const view::CaptionParts caption = view::SplitCaption(view::Caption(button));
+std::string ButtonHtml(const view::ControlWords& words) {
+    const view::CaptionParts& caption = words.caption;
     if (caption.key.empty()) {
-        return "<button type=\"button\"" + Common(c) + ">" + Escaped(caption.before) + "</button>\n";
+        return "<button type=\"button\"" + Common(words) + ">" + Escaped(caption.before) + "</button>\n";
     }
-    std::string lower(caption.key);
-    lower[0] = static_cast<char>(lower[0] >= 'A' && lower[0] <= 'Z' ? lower[0] - 'A' + 'a' : lower[0]);
-    return "<button type=\"button\"" + Common(c) + Attribute("accesskey", lower) + ">" + Escaped(caption.before) +
-           "<u>" + Escaped(caption.key) + "</u>" + Escaped(caption.after) + "</button>\n";
+    return "<button type=\"button\"" + Common(words) + Attribute("accesskey", words.accessKey) + ">" +
+           Escaped(caption.before) + "<u>" + Escaped(caption.key) + "</u>" + Escaped(caption.after) + "</button>\n";
 }
 
 // A link to the page in each language, English first, named in that
@@ -114,13 +109,8 @@ int main(int argc, char** argv) {
     }
     std::string html;
     for (const view::Control& c : view::kControls) {
-        html += std::visit([&c](auto which) {
-            if constexpr (std::is_same_v<decltype(which), Field>) {
-                return FieldHtml(c, which);
-            } else {
-                return ButtonHtml(c, which);
-            }
-        }, c.which);
+        const view::ControlWords words = view::WordsOf(c);
+        html += std::holds_alternative<Field>(c.which) ? FieldHtml(words) : ButtonHtml(words);
     }
     return Write(argv[1], html) && Write(argv[2], LanguageLinks()) ? 0 : 1;
 }

@@ -113,7 +113,7 @@ Form1Window::Form1Window(view::Session& session, QWidget* parent) : QWidget(pare
             auto* edit = new FieldEdit(*field, hooks, this);
             edit->setObjectName(FromView(Info(*field).name));
             edit->setMaxLength(static_cast<int>(view::kFieldMaxLength));
-            edit->setAccessibleName(FromView(view::AccessibleName(c)));
+            edit->setAccessibleName(FromView(view::AccessibleName(c, session_.Lang())));
             edit->setText(QString::fromStdString(session_.Form().Text(*field)));
             edit->setCursorPosition(0);
             edits_[static_cast<std::size_t>(*field)] = edit;
@@ -122,16 +122,16 @@ Form1Window::Form1Window(view::Session& session, QWidget* parent) : QWidget(pare
             widget = edit;
         } else {
             const Button button = std::get<Button>(c.which);
-            auto* push = new QPushButton(FromView(view::Caption(button)), this);
+            auto* push = new QPushButton(FromView(view::Caption(button, session_.Lang())), this);
             push->setObjectName(FromView(Info(button).name));
             push->setAutoDefault(false);
-            push->setAccessibleName(FromView(view::AccessibleName(c)));
+            push->setAccessibleName(FromView(view::AccessibleName(c, session_.Lang())));
             push->installEventFilter(this);  // its focus, for the session
             buttons_[static_cast<std::size_t>(button)] = push;
             connect(push, &QPushButton::clicked, this, [this, button] { Apply(session_.Press(button)); });
             widget = push;
         }
-        if (const std::string_view tip = view::ToolTip(c); !tip.empty()) {
+        if (const std::string_view tip = view::ToolTip(c, session_.Lang()); !tip.empty()) {
             widget->setToolTip(FromView(tip));
             widget->setAccessibleDescription(FromView(tip));
         }
@@ -205,7 +205,7 @@ void Form1Window::ApplyLayout() {
             const FieldEdit* edit = Edit(*field);
             const QFontMetrics metrics = edit->fontMetrics();
             const char widest = view::WidestDigit([&](char d) { return metrics.horizontalAdvance(QLatin1Char(d)); });
-            need = edit->SizeToShow(ToQt(view::TextsToShow(c, separator, widest)));
+            need = edit->SizeToShow(ToQt(view::TextsToShow(c, separator, widest, session_.Lang())));
         } else {
             need = SizeToShow(*ButtonWidget(std::get<Button>(c.which)));
         }
@@ -237,7 +237,7 @@ void Form1Window::Report(const view::Report& report) {
     // Its one button in the language shown, as Qt's own catalogues are not loaded.
     QMessageBox box(report.unexpected ? QMessageBox::Critical : QMessageBox::Warning, title, text, QMessageBox::Ok,
                     this);
-    box.button(QMessageBox::Ok)->setText(FromView(view::Tr(N_("OK"))));
+    box.button(QMessageBox::Ok)->setText(FromView(session_.Lang().Tr(N_("OK"))));
     box.exec();
     Apply(session_.ReportClosed());
 }

@@ -2,6 +2,8 @@
 #include "window/view/catalogue.hpp"
 
 #include <algorithm>
+#include <deque>
+#include <mutex>
 #include <utility>
 
 #include "ardelin_catalogues.hpp"
@@ -9,70 +11,104 @@
 #include "window/view/language.hpp"
 
 namespace ardelin::view {
+
+// Every catalogue, compiled in or given, in one form: its code and its
+// entries sorted by English text, one lookup for both.
+struct Language::Table {
+    std::string_view code;
+    std::span<const catalogues::Entry> entries;
+};
+
 namespace {
 
-const catalogues::Catalogue* inUse = nullptr;  // nullptr: English, or the one given at run time
+const std::vector<Language::Table>& Compiled() {
+    static const std::vector<Language::Table> tables = [] {
+        std::vector<Language::Table> t;
+        for (const catalogues::Catalogue& c : catalogues::kCatalogues) {
+            t.push_back({c.code, c.entries});
+        }
+        return t;
+    }();
+    return tables;
+}
 
-// A catalogue given at run time, by English text; its code empty when none is.
-struct Given {
+// A catalogue given at run time, with the storage its entries point into.
+struct GivenTable {
     std::string code;
-    std::vector<std::pair<std::string, std::string>> entries;
+    std::vector<std::pair<std::string, std::string>> texts;
+    std::vector<catalogues::Entry> entries;
+    Language::Table table;
 };
-Given given;
 
-template <typename Entries, typename Key>
-auto Find(const Entries& entries, std::string_view english, Key key) {
-    const auto found = std::lower_bound(entries.begin(), entries.end(), english,
-                                        [key](const auto& e, std::string_view k) { return key(e) < k; });
-    return found != entries.end() && key(*found) == english ? found : entries.end();
+Language& Chosen() {
+    static Language chosen;
+    return chosen;
 }
 
 }  // namespace
 
-std::span<const std::string_view> Languages() { return catalogues::kCodes; }
+Language::Language() : table_(nullptr) {}
 
-void UseLanguage(std::string_view code) {
-    const auto found = std::find_if(catalogues::kCatalogues.begin(), catalogues::kCatalogues.end(),
-                                    [code](const catalogues::Catalogue& c) { return c.code == code; });
-    inUse = found != catalogues::kCatalogues.end() ? &*found : nullptr;
-    given = {};
-}
-
-void UseCatalogue(std::string_view code, std::vector<std::pair<std::string, std::string>> entries) {
-    std::sort(entries.begin(), entries.end());
-    inUse = nullptr;
-    given = {std::string(code), std::move(entries)};
-}
-
-std::string_view LanguageInUse() {
-    if (!given.code.empty()) {
-        return given.code;
+Language::Language(std::string_view code) : table_(nullptr) {
+    const auto& tables = Compiled();
+    const auto found = std::find_if(tables.begin(), tables.end(), [code](const Table& t) { return t.code == code; });
+    if (found != tables.end()) {
+        table_ = &*found;
     }
-    return inUse != nullptr ? inUse->code : kEnglish;
 }
 
-std::string_view Tr(std::string_view english) {
-    if (!given.code.empty()) {
-        const auto found = Find(given.entries, english, [](const auto& e) -> std::string_view { return e.first; });
-        return found != given.entries.end() && !found->second.empty() ? std::string_view(found->second) : english;
+Language Language::Given(std::string_view code, std::vector<std::pair<std::string, std::string>> entries) {
+    // Never freed: a text handed out stays valid after the next choice. A
+    // page loads one catalogue or two in its life.
+    static std::deque<GivenTable> given;
+    static std::mutex guard;
+    const std::lock_guard lock(guard);
+    GivenTable& g = given.emplace_back();
+    g.code = std::string(code);
+    g.texts = std::move(entries);
+    std::sort(g.texts.begin(), g.texts.end());
+    for (const auto& [english, translated] : g.texts) {
+        if (!translated.empty()) {
+            g.entries.push_back({english, translated});
+        }
     }
-    if (inUse == nullptr) {
+    g.table = {g.code, g.entries};
+    return Language(&g.table);
+}
+
+std::string_view Language::Code() const { return table_ != nullptr ? table_->code : kEnglish; }
+
+std::string_view Language::Tr(std::string_view english) const {
+    if (table_ == nullptr) {
         return english;
     }
-    const auto found = Find(inUse->entries, english, [](const catalogues::Entry& e) { return e.english; });
-    return found != inUse->entries.end() ? found->translated : english;
+    const auto found = std::lower_bound(table_->entries.begin(), table_->entries.end(), english,
+                                        [](const catalogues::Entry& e, std::string_view k) { return e.english < k; });
+    return found != table_->entries.end() && found->english == english ? found->translated : english;
 }
-
-}  // namespace ardelin::view
-
-namespace ardelin::view {
 
 // TRANSLATORS: the direction this language is written in: "default:RTL" for a language read from the right,
 // such as Hebrew, else "default:LTR" as it stands. Every window and the page are mirrored for "default:RTL".
-bool RightToLeft() { return Tr(N_("default:LTR")) == "default:RTL"; }
+bool Language::RightToLeft() const { return Tr(N_("default:LTR")) == "default:RTL"; }
 
 // TRANSLATORS: the name of this language, in this language: "Deutsch", "Français", "日本語". The page
 // lists each language by this name at its foot.
-std::string_view LanguageName() { return Tr(N_("English")); }
+std::string_view Language::Name() const { return Tr(N_("English")); }
+
+std::span<const std::string_view> Languages() { return catalogues::kCodes; }
+
+const Language& InUse() { return Chosen(); }
+
+void UseLanguage(Language language) { Chosen() = language; }
+
+void UseLanguage(std::string_view code) { Chosen() = Language(code); }
+
+std::string_view LanguageInUse() { return InUse().Code(); }
+
+bool RightToLeft() { return InUse().RightToLeft(); }
+
+std::string_view LanguageName() { return InUse().Name(); }
+
+std::string_view Tr(std::string_view english) { return InUse().Tr(english); }
 
 }  // namespace ardelin::view

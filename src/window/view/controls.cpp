@@ -28,27 +28,28 @@ const Control& ControlOf(Button button) {
     });
 }
 
-std::string_view ToolTip(const Control& control) { return control.toolTip.empty() ? "" : Tr(control.toolTip); }
-
-std::string_view AccessibleName(const Control& control) { return Tr(control.accessibleName); }
-
-std::string_view Caption(Button button) { return Tr(Info(button).caption); }
-
-std::string_view Prompt(Field field) {
-    const std::string_view english = Info(field).initialText;
-    return english.empty() ? "" : Tr(english);
+std::string_view ToolTip(const Control& control, const Language& language) {
+    return control.toolTip.empty() ? "" : language.Tr(control.toolTip);
 }
 
-std::optional<std::string_view> ResultUnit(const Control& control) {
-    const auto unit = [](Unit u) { return Tr(EnglishWords().units[static_cast<std::size_t>(u)]); };
-    switch (control.result) {
-        case Result::None: return std::nullopt;
-        case Result::Bare: return "";
-        case Result::Degrees: return unit(Unit::Degrees);
-        case Result::Kelvin: return unit(Unit::Kelvin);
-        case Result::Janskies: return unit(Unit::Janskies);
+std::string_view AccessibleName(const Control& control, const Language& language) {
+    return language.Tr(control.accessibleName);
+}
+
+std::string_view Caption(Button button, const Language& language) { return language.Tr(ControlOf(button).caption); }
+
+std::string_view Role(Field field, const Language& language) { return language.Tr(ControlOf(field).caption); }
+
+std::string_view Prompt(Field field, const Language& language) {
+    const std::string_view english = Info(field).initialText;
+    return english.empty() ? "" : language.Tr(english);
+}
+
+std::optional<std::string_view> ResultUnit(const Control& control, const Language& language) {
+    if (!control.written.number) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return control.written.unit ? language.Tr(EnglishWords().units[static_cast<std::size_t>(*control.written.unit)]) : "";
 }
 
 CaptionParts SplitCaption(std::string_view caption) {
@@ -63,13 +64,43 @@ CaptionParts SplitCaption(std::string_view caption) {
     return {caption.substr(0, at), caption.substr(at + 1, end - at - 1), caption.substr(end)};
 }
 
-FormWords Words() {
+ControlWords WordsOf(const Control& control, const Language& language) {
+    ControlWords words{Name(control), AccessibleName(control, language), ToolTip(control, language), {}, {}, {}};
+    if (const Field* field = std::get_if<Field>(&control.which)) {
+        words.prompt = Prompt(*field, language);
+    } else {
+        words.caption = SplitCaption(Caption(std::get<Button>(control.which), language));
+        words.accessKey = LowerKey(words.caption.key);
+    }
+    return words;
+}
+
+std::string LowerKey(std::string_view key) {
+    if (key.size() == 1) {
+        const char c = key[0];
+        return std::string(1, c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    if (key.size() != 2) {
+        return std::string(key);
+    }
+    // A two-byte UTF-8 letter: its code point, lowered where its block has cases one to one.
+    unsigned point = ((static_cast<unsigned char>(key[0]) & 0x1FU) << 6U) | (static_cast<unsigned char>(key[1]) & 0x3FU);
+    if ((point >= 0xC0 && point <= 0xDE && point != 0xD7) || (point >= 0x391 && point <= 0x3A9 && point != 0x3A2) ||
+        (point >= 0x410 && point <= 0x42F)) {
+        point += 0x20;
+    } else if (point >= 0x400 && point <= 0x40F) {
+        point += 0x50;
+    }
+    return {static_cast<char>(0xC0U | (point >> 6U)), static_cast<char>(0x80U | (point & 0x3FU))};
+}
+
+FormWords Words(const Language& language) {
     FormWords words;
     for (const Field f : kAllFields) {
-        words.prompts[static_cast<std::size_t>(f)] = std::string(Prompt(f));
+        words.prompts[static_cast<std::size_t>(f)] = std::string(Prompt(f, language));
     }
     for (std::size_t u = 0; u < kUnitCount; ++u) {
-        words.units[u] = std::string(Tr(EnglishWords().units[u]));
+        words.units[u] = std::string(language.Tr(EnglishWords().units[u]));
     }
     return words;
 }

@@ -40,16 +40,17 @@ Layout Mirrored(const Layout& layout) {
     return mirrored;
 }
 
-std::vector<std::string> TextsToShow(const Control& control, char decimalSeparator, char widestDigit) {
+std::vector<std::string> TextsToShow(const Control& control, char decimalSeparator, char widestDigit,
+                                     const Language& language) {
     std::vector<std::string> texts;
     const Field* field = std::get_if<Field>(&control.which);
     if (field == nullptr) {
         return texts;
     }
-    if (const std::string_view prompt = Prompt(*field); !prompt.empty()) {
+    if (const std::string_view prompt = Prompt(*field, language); !prompt.empty()) {
         texts.emplace_back(prompt);
     }
-    if (const std::optional<std::string_view> unit = ResultUnit(control)) {
+    if (const std::optional<std::string_view> unit = ResultUnit(control, language)) {
         for (std::string number : LongestSingleTexts(decimalSeparator)) {
             std::replace_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }, widestDigit);
             texts.push_back(number + std::string(*unit));

@@ -51,7 +51,8 @@ struct Layout {
 // field the longest number texts it can be written, with every digit replaced
 // by `widestDigit` (the font's widest), followed by the unit. Empty for a
 // button, whose caption is its own.
-[[nodiscard]] std::vector<std::string> TextsToShow(const Control& control, char decimalSeparator, char widestDigit);
+[[nodiscard]] std::vector<std::string> TextsToShow(const Control& control, char decimalSeparator, char widestDigit,
+                                                   const Language& language = InUse());
 
 // The digit of greatest advance under `advance` (a callable from char to a
 // width); the first such digit on a tie.

@@ -11,20 +11,20 @@
 
 namespace ardelin::view {
 
-bool HoldsPrompt(Field field, std::string_view text) {
-    const std::string_view prompt = Prompt(field);
+bool HoldsPrompt(Field field, std::string_view text, const Language& language) {
+    const std::string_view prompt = Prompt(field, language);
     return !prompt.empty() && text == prompt;
 }
 
-std::optional<Report> Press(Form1& form, Button button) {
+std::optional<Report> Press(Form1& form, Button button, const Language& language) {
     try {
         form.Press(button);
         return std::nullopt;
     } catch (const CalcError& error) {
-        return ReportOn(error, form);
+        return ReportOn(error, form, language);
     } catch (const std::exception& error) {
         // TRANSLATORS: a failure of the program itself, not of the numbers; the program's own words follow.
-        return Report{std::string(Tr(N_("The calculation stopped unexpectedly: "))) + error.what(), std::nullopt, true};
+        return Report{std::string(language.Tr(N_("The calculation stopped unexpectedly: "))) + error.what(), std::nullopt, true};
     }
 }
 

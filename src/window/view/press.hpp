@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/form1.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/report.hpp"
 
 namespace ardelin::view {
@@ -20,15 +21,15 @@ inline constexpr std::string_view kTitle = "Ardelin";
 // one keeps any realistic paste whole.
 inline constexpr std::size_t kFieldMaxLength = std::size_t{1} << 24;
 
-// True while `text` is the field's prompt in the language in use: the field selects it whenever it
+// True while `text` is the field's prompt in `language`: the field selects it whenever it
 // gets the focus, so that the first key typed replaces it.
-[[nodiscard]] bool HoldsPrompt(Field field, std::string_view text);
+[[nodiscard]] bool HoldsPrompt(Field field, std::string_view text, const Language& language = InUse());
 
 // Presses `button` on `form`. Nothing when the calculation succeeds; else
 // the report to show, in a modal box titled kTitle: a failed calculation's
 // (Report::unexpected false), or, for any other exception, "The calculation
 // stopped unexpectedly: " and what it says, so that no exception crosses
 // the front end's event loop.
-[[nodiscard]] std::optional<Report> Press(Form1& form, Button button);
+[[nodiscard]] std::optional<Report> Press(Form1& form, Button button, const Language& language = InUse());
 
 }  // namespace ardelin::view

@@ -42,11 +42,11 @@ std::string Decimal(std::string_view number, char separator) {
     return text;
 }
 
-std::string Role(Field field) { return std::string(Tr(Info(field).role)); }
+std::string RoleText(Field field, const Language& lang) { return std::string(Role(field, lang)); }
 
 // A field's text as the report quotes it: shortened to 39 characters and an
 // ellipsis when long, cut between characters, never inside one.
-std::string Quoted(const std::string& text) {
+std::string Quoted(const std::string& text, const Language& lang) {
     constexpr std::size_t kMax = 40;
     std::size_t characters = 0;
     std::size_t cut = std::string::npos;
@@ -60,16 +60,16 @@ std::string Quoted(const std::string& text) {
     }
     const std::string shown = characters > kMax ? text.substr(0, cut) + "\u2026" : text;
     // TRANSLATORS: a text quoted in a report, %1 in this language's quotation marks.
-    return Format(Tr(N_("\u201C%1\u201D")), {shown});
+    return Format(lang.Tr(N_("\u201C%1\u201D")), {shown});
 }
 
-std::string_view KindLabel(CalcErrorKind kind) {
+std::string_view KindLabel(CalcErrorKind kind, const Language& lang) {
     switch (kind) {
         // TRANSLATORS: the kind of error, first in every report.
-        case CalcErrorKind::Conversion: return Tr(N_("Conversion error"));
-        case CalcErrorKind::Overflow: return Tr(N_("Overflow"));
-        case CalcErrorKind::DivisionByZero: return Tr(N_("Division by zero"));
-        case CalcErrorKind::InvalidArgument: return Tr(N_("Invalid argument"));
+        case CalcErrorKind::Conversion: return lang.Tr(N_("Conversion error"));
+        case CalcErrorKind::Overflow: return lang.Tr(N_("Overflow"));
+        case CalcErrorKind::DivisionByZero: return lang.Tr(N_("Division by zero"));
+        case CalcErrorKind::InvalidArgument: return lang.Tr(N_("Invalid argument"));
     }
     return KindName(kind);
 }
@@ -83,46 +83,46 @@ struct StepWords {
     std::string_view check;      // the inputs to check when no one input decides
 };
 
-StepWords WordsOf(CalcStep step, char separator) {
-    const auto formula = [](std::string_view english) { return std::string(Tr(english)); };
+StepWords WordsOf(CalcStep step, char separator, const Language& lang) {
+    const auto formula = [&lang](std::string_view english) { return std::string(lang.Tr(english)); };
     // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it, what it
     // divides by, what it divides, and the inputs to check.
     switch (step) {
         case CalcStep::BeamWidth:
-            return {Tr(N_("beam width")), formula(N_("60 \u00D7 wavelength / dish diameter")), Tr(N_("dish diameter")),
-                    Tr(N_("wavelength")), Tr(N_("the wavelength and the dish diameter"))};
+            return {lang.Tr(N_("beam width")), formula(N_("60 \u00D7 wavelength / dish diameter")), lang.Tr(N_("dish diameter")),
+                    lang.Tr(N_("wavelength")), lang.Tr(N_("the wavelength and the dish diameter"))};
         case CalcStep::AntennaArea:
-            return {Tr(N_("antenna area")),
+            return {lang.Tr(N_("antenna area")),
                     formula(N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency")), {}, {},
-                    Tr(N_("the dish diameter and the antenna efficiency"))};
+                    lang.Tr(N_("the dish diameter and the antenna efficiency"))};
         case CalcStep::RadiometerProduct:
         case CalcStep::SquareRoot:
-            return {Tr(N_("bandwidth \u00D7 time product")), formula(N_("bandwidth \u00D7 1E+07 \u00D7 time constant")),
-                    {}, {}, Tr(N_("the bandwidth and the time constant"))};
+            return {lang.Tr(N_("bandwidth \u00D7 time product")), formula(N_("bandwidth \u00D7 1E+07 \u00D7 time constant")),
+                    {}, {}, lang.Tr(N_("the bandwidth and the time constant"))};
         case CalcStep::TemperatureFluctuation:
-            return {Tr(N_("temperature fluctuation")),
+            return {lang.Tr(N_("temperature fluctuation")),
                     formula(N_("system temperature / \u221A(bandwidth \u00D7 time product)")),
-                    Tr(N_("bandwidth \u00D7 time product")), Tr(N_("system temperature")),
-                    Tr(N_("the system temperature, the bandwidth and the time constant"))};
+                    lang.Tr(N_("bandwidth \u00D7 time product")), lang.Tr(N_("system temperature")),
+                    lang.Tr(N_("the system temperature, the bandwidth and the time constant"))};
         case CalcStep::FluxOverArea:
-            return {Tr(N_("flux")),
-                    Format(Tr(N_("temperature fluctuation \u00D7 %1 / antenna area")), {Decimal("1.4E-23", separator)}),
-                    Tr(N_("antenna area")), Tr(N_("temperature fluctuation")),
-                    Tr(N_("the system temperature, the dish diameter and the antenna efficiency"))};
+            return {lang.Tr(N_("flux")),
+                    Format(lang.Tr(N_("temperature fluctuation \u00D7 %1 / antenna area")), {Decimal("1.4E-23", separator)}),
+                    lang.Tr(N_("antenna area")), lang.Tr(N_("temperature fluctuation")),
+                    lang.Tr(N_("the system temperature, the dish diameter and the antenna efficiency"))};
         case CalcStep::FluxOverEfficiency:
-            return {Tr(N_("flux")), formula(N_("(flux before the system efficiency) \u00D7 100 / system efficiency")),
-                    Tr(N_("system efficiency")), Tr(N_("flux before the system efficiency")),
-                    Tr(N_("the system efficiency"))};
+            return {lang.Tr(N_("flux")), formula(N_("(flux before the system efficiency) \u00D7 100 / system efficiency")),
+                    lang.Tr(N_("system efficiency")), lang.Tr(N_("flux before the system efficiency")),
+                    lang.Tr(N_("the system efficiency"))};
         case CalcStep::FluxInJanskies:
         case CalcStep::WholeNumber:
-            return {Tr(N_("flux")), formula(N_("(flux after the system efficiency) \u00D7 1E+29, in janskies")), {}, {},
-                    Tr(N_("the inputs of the flux"))};
+            return {lang.Tr(N_("flux")), formula(N_("(flux after the system efficiency) \u00D7 1E+29, in janskies")), {}, {},
+                    lang.Tr(N_("the inputs of the flux"))};
         case CalcStep::Wavelength:
-            return {Tr(N_("wavelength")), formula(N_("300 / frequency")), Tr(N_("frequency")), {},
-                    Tr(N_("the frequency"))};
+            return {lang.Tr(N_("wavelength")), formula(N_("300 / frequency")), lang.Tr(N_("frequency")), {},
+                    lang.Tr(N_("the frequency"))};
         case CalcStep::ReadField: break;
     }
-    return {Tr(N_("result")), "", {}, {}, Tr(N_("the inputs"))};
+    return {lang.Tr(N_("result")), "", {}, {}, lang.Tr(N_("the inputs"))};
 }
 
 // A flux in janskies as a person reads it: whole, its thousands set apart
@@ -215,77 +215,80 @@ constexpr std::string_view kBeyond =
 }  // namespace sentence
 
 // A field's visible label, quoted.
-std::string Label(Field field) { return Quoted(std::string(Tr(ControlOf(field).accessibleName))); }
+std::string Label(Field field, const Language& lang) { return Quoted(std::string(AccessibleName(ControlOf(field), lang)), lang); }
 
-std::string ReadFailure(const CalcError& error, const Form1& form) {
+std::string ReadFailure(const CalcError& error, const Form1& form, const Language& lang) {
     const char separator = form.DecimalSeparator();
     const Field field = *error.SourceField();
-    const std::string role = Role(field);
-    const std::string label = Label(field);
+    const std::string role = RoleText(field, lang);
+    const std::string label = Label(field, lang);
     const std::string& text = error.FieldTextSeen();
-    const std::string quoted = Quoted(text);
+    const std::string quoted = Quoted(text, lang);
     if (error.Kind() == CalcErrorKind::Overflow) {
-        return Format(Tr(sentence::kTooLarge), {role, quoted, Decimal("3.4E+38", separator), label});
+        return Format(lang.Tr(sentence::kTooLarge), {role, quoted, Decimal("3.4E+38", separator), label});
     }
     if (text.find_first_not_of(" \t") == std::string::npos) {
-        return Format(Tr(sentence::kEmpty), {role, label});
+        return Format(lang.Tr(sentence::kEmpty), {role, label});
     }
     if (const std::optional<std::string> hint = InOtherSeparator(text, separator)) {
-        return Format(Tr(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint),
-                      {role, quoted, Quoted(*hint), label});
+        return Format(lang.Tr(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint),
+                      {role, quoted, Quoted(*hint, lang), label});
     }
-    return Format(Tr(sentence::kNotANumber), {role, quoted, label});
+    return Format(lang.Tr(sentence::kNotANumber), {role, quoted, label});
 }
 
-std::string WholeNumberFailure(const CalcError& error, const Form1& form) {
+std::string WholeNumberFailure(const CalcError& error, const Form1& form, const Language& lang) {
     const double flux = error.Value().value_or(0.0);
-    return Format(Tr(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh),
+    return Format(lang.Tr(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh),
                   {Janskies(flux, form.DecimalSeparator())});
 }
 
-std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input) {
-    const StepWords words = WordsOf(error.Step(), form.DecimalSeparator());
-    const std::string kind(KindLabel(error.Kind()));
-    const std::string inputRole = input ? Role(*input) : std::string();
-    const std::string inputLabel = input ? Label(*input) : std::string();
+std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input,
+                        const Language& lang) {
+    const StepWords words = WordsOf(error.Step(), form.DecimalSeparator(), lang);
+    const std::string kind(KindLabel(error.Kind(), lang));
+    const std::string inputRole = input ? RoleText(*input, lang) : std::string();
+    const std::string inputLabel = input ? Label(*input, lang) : std::string();
 
     if (error.Kind() == CalcErrorKind::InvalidArgument) {
-        return Format(Tr(sentence::kNegativeRoot), {kind, words.quantity, words.formula, inputRole, inputLabel});
+        return Format(lang.Tr(sentence::kNegativeRoot), {kind, words.quantity, words.formula, inputRole, inputLabel});
     }
     // A zero divisor: n / 0 is a division by zero, 0 / 0 no number at all.
     const bool byZero = !words.divisor.empty() && error.Kind() == CalcErrorKind::DivisionByZero;
     const bool zeroByZero = !words.numerator.empty() && error.Kind() == CalcErrorKind::Overflow && error.NoNumber();
     if (byZero) {
         const bool through = input && inputRole != words.divisor;  // the divisor is zero because an input is
-        return through ? Format(Tr(sentence::kZeroThrough),
+        return through ? Format(lang.Tr(sentence::kZeroThrough),
                                 {kind, words.quantity, words.formula, words.divisor, inputRole, inputLabel})
-               : input ? Format(Tr(sentence::kZeroInput), {kind, words.quantity, words.formula, inputRole, inputLabel})
-                       : Format(Tr(sentence::kZeroUnderflow),
+               : input ? Format(lang.Tr(sentence::kZeroInput), {kind, words.quantity, words.formula, inputRole, inputLabel})
+                       : Format(lang.Tr(sentence::kZeroUnderflow),
                                 {kind, words.quantity, words.formula, words.divisor, words.check});
     }
     if (zeroByZero) {
         const bool through = input && inputRole != words.divisor;
-        return through ? Format(Tr(sentence::kNoNumberThrough), {kind, words.quantity, words.formula, words.numerator,
+        return through ? Format(lang.Tr(sentence::kNoNumberThrough), {kind, words.quantity, words.formula, words.numerator,
                                                              words.divisor, inputRole, inputLabel})
-               : input ? Format(Tr(sentence::kNoNumberInput),
+               : input ? Format(lang.Tr(sentence::kNoNumberInput),
                                 {kind, words.quantity, words.formula, words.numerator, inputRole, inputLabel})
-                       : Format(Tr(sentence::kNoNumber),
+                       : Format(lang.Tr(sentence::kNoNumber),
                                 {kind, words.quantity, words.formula, words.numerator, words.divisor, words.check});
     }
-    return Format(Tr(sentence::kBeyond), {kind, words.quantity, words.formula,
+    return Format(lang.Tr(sentence::kBeyond), {kind, words.quantity, words.formula,
                                       Decimal("3.4E+38", form.DecimalSeparator()), words.check});
 }
 
 }  // namespace
 
-Report ReportOn(const CalcError& error, const Form1& form) {
+Report ReportOn(const CalcError& error, const Form1& form, const Language& lang) {
     Report report{{}, InputToChange(error, form)};
-    report.text = error.Step() == CalcStep::ReadField     ? ReadFailure(error, form)
-                  : error.Step() == CalcStep::WholeNumber ? WholeNumberFailure(error, form)
-                                                          : StepFailure(error, form, report.focus);
+    report.text = error.Step() == CalcStep::ReadField     ? ReadFailure(error, form, lang)
+                  : error.Step() == CalcStep::WholeNumber ? WholeNumberFailure(error, form, lang)
+                                                          : StepFailure(error, form, report.focus, lang);
     return report;
 }
 
-std::string ReportText(const CalcError& error, const Form1& form) { return ReportOn(error, form).text; }
+std::string ReportText(const CalcError& error, const Form1& form, const Language& lang) {
+    return ReportOn(error, form, lang).text;
+}
 
 }  // namespace ardelin::view

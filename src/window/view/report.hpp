@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/form1.hpp"
+#include "window/view/catalogue.hpp"
 
 namespace ardelin {
 
@@ -23,15 +24,15 @@ struct Report {
 };
 
 // `form` is the form as the failed press left it. Every number in the text
-// is written with the form's decimal separator.
-[[nodiscard]] Report ReportOn(const CalcError& error, const Form1& form);
+// is written with the form's decimal separator, every word in `language`.
+[[nodiscard]] Report ReportOn(const CalcError& error, const Form1& form, const Language& language = InUse());
 
 // `pattern` with %1 … %9 replaced by the arguments in one pass, so that an
 // argument holding "%2" (a user's text) stays as it is.
 [[nodiscard]] std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 // The text of ReportOn alone.
-[[nodiscard]] std::string ReportText(const CalcError& error, const Form1& form);
+[[nodiscard]] std::string ReportText(const CalcError& error, const Form1& form, const Language& language = InUse());
 
 }  // namespace view
 }  // namespace ardelin

@@ -15,7 +15,8 @@ namespace ardelin::view {
 ControlIndex IndexOf(Field field) { return static_cast<ControlIndex>(&ControlOf(field) - kControls.data()); }
 ControlIndex IndexOf(Button button) { return static_cast<ControlIndex>(&ControlOf(button) - kControls.data()); }
 
-Session::Session(char decimalSeparator) : form_(decimalSeparator, Words()) {
+Session::Session(char decimalSeparator, Language language)
+    : language_(language), form_(decimalSeparator, Words(language_)) {
     BindCalculations(form_);
     form_.SetTextObserver([this](Field field) {
         if (pressing_) {
@@ -30,7 +31,7 @@ Session::Session(char decimalSeparator) : form_(decimalSeparator, Words()) {
 
 Session::~Session() { form_.SetTextObserver({}); }
 
-bool Session::HoldsPrompt(Field field) const { return view::HoldsPrompt(field, form_.Text(field)); }
+bool Session::HoldsPrompt(Field field) const { return view::HoldsPrompt(field, form_.Text(field), language_); }
 
 Effects Session::Start() {
     const Field first = std::get<Field>(kControls.front().which);
@@ -99,7 +100,7 @@ Effects Session::Press(Button button) {
     }
     written_.clear();
     pressing_ = true;
-    std::optional<Report> report = view::Press(form_, button);
+    std::optional<Report> report = view::Press(form_, button, language_);
     pressing_ = false;
     Effects effects;
     for (const Field field : written_) {
@@ -115,7 +116,8 @@ Effects Session::Press(Button button) {
     for (const Field field : written_) {
         // TRANSLATORS: what a screen reader says of a new result: %1 the field's name for screen readers, %2 its
         // text.
-        effects.emplace_back(Speak{field, Format(Tr(N_("%1: %2")), {AccessibleName(ControlOf(field)), form_.Text(field)})});
+        const std::string_view name = AccessibleName(ControlOf(field), language_);
+        effects.emplace_back(Speak{field, Format(language_.Tr(N_("%1: %2")), {name, form_.Text(field)})});
     }
     return effects;
 }

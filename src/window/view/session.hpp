@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "model/form1.hpp"
+#include "window/view/catalogue.hpp"
 #include "window/view/report.hpp"
 
 namespace ardelin::view {
@@ -65,16 +66,18 @@ using Effects = std::vector<Effect>;
 
 class Session {
 public:
-    // The form in the language in use, numbers with `decimalSeparator`, its
+    // The form in `language`, numbers with `decimalSeparator`, its
     // calculations bound; the focus in the first field, its prompt selected
-    // (Start gives the effects for that).
-    explicit Session(char decimalSeparator);
+    // (Start gives the effects for that). Every text the session gives is
+    // in its language.
+    explicit Session(char decimalSeparator, Language language = InUse());
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
     ~Session();
 
     [[nodiscard]] const Form1& Form() const { return form_; }
     [[nodiscard]] Form1& Form() { return form_; }
+    [[nodiscard]] const Language& Lang() const { return language_; }
     // The control that has the focus as the session last heard; nullopt
     // while a report is open or the window is inactive.
     [[nodiscard]] std::optional<ControlIndex> Focus() const { return focus_; }
@@ -125,6 +128,7 @@ public:
 private:
     [[nodiscard]] bool HoldsPrompt(Field field) const;
 
+    Language language_;
     Form1 form_;
     std::optional<ControlIndex> focus_;
     std::optional<ControlIndex> beforeReport_;

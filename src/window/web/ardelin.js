@@ -178,7 +178,9 @@ async function useLanguage(core) {
         core.useCatalogue(language.replace("-", "_"), words);
     }
     root.lang = language;
-    root.dir = words["default:LTR"] === "default:RTL" ? "rtl" : "ltr";
+    // The module's word for the direction; without it (the page cannot run), the catalogue's.
+    const rightToLeft = core ? core.rightToLeft() : words["default:LTR"] === "default:RTL";
+    root.dir = rightToLeft ? "rtl" : "ltr";
     const licence = document.getElementById("licence");
     const link = licence.querySelector("a");
     // TRANSLATORS: at the page's foot, after the version; %1 is the link to the licence, the next text.
@@ -264,7 +266,7 @@ function translate(element, control) {
     const underlined = document.createElement("u");
     underlined.textContent = key;
     element.replaceChildren(before, underlined, after);
-    element.accessKey = key.toLowerCase();
+    element.accessKey = control.accessKey;
 }
 
 // What each control needs, in CSS pixels: a button its caption as the

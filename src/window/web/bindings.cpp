@@ -51,29 +51,31 @@ void UseCatalogue(const std::string& code, const val& entries) {
         const std::string english = keys[i].as<std::string>();
         pairs.emplace_back(english, entries[english].as<std::string>());
     }
-    view::UseCatalogue(code, std::move(pairs));
+    view::UseLanguage(view::Language::Given(code, std::move(pairs)));
 }
 
-// Every control in tab order: its name, the id of its element in the page
-// (whose HTML the build writes from the same table), its kind, and its texts
-// in the language in use: its name for screen readers (a field's label),
-// tooltip, a field's prompt, a button's caption around its access key.
+// Every control in tab order, its words in the language in use as the view
+// gives them (WordsOf), by the name of its element in the page (whose HTML
+// the build writes from the same record): a field's label, tooltip and
+// prompt; a button's caption around its access key, and the key as the
+// accesskey attribute takes it.
 val Controls() {
     val controls = val::array();
     for (const view::Control& c : kControls) {
+        const view::ControlWords words = view::WordsOf(c);
         val row = val::object();
-        row.set("name", std::string(view::Name(c)));
-        row.set("label", std::string(view::AccessibleName(c)));
-        row.set("toolTip", std::string(view::ToolTip(c)));
-        if (const Field* field = std::get_if<Field>(&c.which)) {
+        row.set("name", std::string(words.name));
+        row.set("label", std::string(words.label));
+        row.set("toolTip", std::string(words.toolTip));
+        if (std::holds_alternative<Field>(c.which)) {
             row.set("kind", std::string("field"));
-            row.set("prompt", std::string(view::Prompt(*field)));
+            row.set("prompt", std::string(words.prompt));
         } else {
-            const view::CaptionParts caption = view::SplitCaption(view::Caption(std::get<Button>(c.which)));
             row.set("kind", std::string("button"));
-            row.set("caption", val::array(std::vector<std::string>{std::string(caption.before),
-                                                                   std::string(caption.key),
-                                                                   std::string(caption.after)}));
+            row.set("caption", val::array(std::vector<std::string>{std::string(words.caption.before),
+                                                                   std::string(words.caption.key),
+                                                                   std::string(words.caption.after)}));
+            row.set("accessKey", words.accessKey);
         }
         controls.call<void>("push", row);
     }

@@ -154,13 +154,13 @@ constexpr LONG kPolite = 1;
 
 }  // namespace
 
-void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls) {
-    WithAnnotationService([&controls](IAccPropServices& services) {
+void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls, const view::Language& language) {
+    WithAnnotationService([&controls, &language](IAccPropServices& services) {
         for (std::size_t i = 0; i < kControls.size(); ++i) {
-            const std::wstring name = Widen(view::AccessibleName(kControls[i]));
+            const std::wstring name = Widen(view::AccessibleName(kControls[i], language));
             (void)services.SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                           PROPID_ACC_NAME, name.c_str());
-            if (const std::string_view tip = view::ToolTip(kControls[i]); !tip.empty()) {
+            if (const std::string_view tip = view::ToolTip(kControls[i], language); !tip.empty()) {
                 const std::wstring description = Widen(tip);
                 (void)services.SetHwndPropStr(controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                               PROPID_ACC_DESCRIPTION, description.c_str());
@@ -208,7 +208,7 @@ Form1Window::Form1Window(view::Session& session) : session_(session) {
     // children mirrored by the system, its client coordinates counted from
     // the right, so that the table's places show in a mirror.
     // WM_NCCREATE hands the handle to hwnd_, which owns it from then on.
-    CreateWindowExW(WS_EX_CONTROLPARENT | (view::RightToLeft() ? WS_EX_LAYOUTRTL : 0), kClassName, Widen(view::kTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    CreateWindowExW(WS_EX_CONTROLPARENT | (session_.Lang().RightToLeft() ? WS_EX_LAYOUTRTL : 0), kClassName, Widen(view::kTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (Handle() == nullptr) {
         throw std::runtime_error("the Ardelin window could not be created");
@@ -251,7 +251,7 @@ void Form1Window::CreateControls() {
             fields_[static_cast<std::size_t>(*field)] = control;
         } else {
             const Button button = std::get<Button>(c.which);
-            control = CreateWindowExW(0, L"BUTTON", Widen(view::Caption(button)).c_str(),
+            control = CreateWindowExW(0, L"BUTTON", Widen(view::Caption(button, session_.Lang())).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, Handle(), id,
                                       instance, nullptr);
             SetWindowSubclass(control, ButtonProc, kButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -279,10 +279,10 @@ void Form1Window::CreateToolTips() {
     SendMessageW(toolTip_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
-        if (view::ToolTip(c).empty()) {
+        if (view::ToolTip(c, session_.Lang()).empty()) {
             continue;
         }
-        std::wstring tip = Widen(view::ToolTip(c));
+        std::wstring tip = Widen(view::ToolTip(c, session_.Lang()));
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -298,7 +298,7 @@ void Form1Window::AnnotateForScreenReaders() {
         return;
     }
     annotated_ = true;
-    SetAccessibleNames(controls_);
+    SetAccessibleNames(controls_, session_.Lang());
 }
 
 void Form1Window::ApplyLayout() {
@@ -330,7 +330,7 @@ void Form1Window::ApplyLayout() {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const view::Control& c = kControls[i];
         needed[i] = std::holds_alternative<Field>(c.which)
-                        ? EditNeeds(editFrame, dc, view::TextsToShow(c, session_.Form().DecimalSeparator(), widest))
+                        ? EditNeeds(editFrame, dc, view::TextsToShow(c, session_.Form().DecimalSeparator(), widest, session_.Lang()))
                         : ButtonNeeds(controls_[i], dc);
     }
     SelectObject(dc, previous);
@@ -562,7 +562,7 @@ void Form1Window::Apply(const view::Effects& effects) {
 void Form1Window::Report(const view::Report& report) {
     MessageBoxW(Handle(), Widen(report.text).c_str(), Widen(view::kTitle).c_str(),
                 MB_OK | (report.unexpected ? MB_ICONERROR : MB_ICONWARNING) |
-                    (view::RightToLeft() ? MB_RTLREADING | MB_RIGHT : 0));
+                    (session_.Lang().RightToLeft() ? MB_RTLREADING | MB_RIGHT : 0));
     Apply(session_.ReportClosed());
 }
 

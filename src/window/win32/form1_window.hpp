@@ -114,7 +114,7 @@ private:
 // Sets each control's accessible name (and its tooltip as description) with
 // Windows' annotation service, setting COM up on this thread for the call
 // and tearing it down after; a system without the service leaves them unset.
-void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls);
+void SetAccessibleNames(const std::array<HWND, view::kControlCount>& controls, const view::Language& language);
 
 // Marks a control as a polite live region with the same service, so that a
 // screen reader reads out its new content, without interrupting, when the
