@@ -24,6 +24,7 @@ namespace {
 const std::vector<Language::Table>& Compiled() {
     static const std::vector<Language::Table> tables = [] {
         std::vector<Language::Table> t;
+        t.reserve(catalogues::kCatalogues.size());
         for (const catalogues::Catalogue& c : catalogues::kCatalogues) {
             t.push_back({c.code, c.entries});
         }

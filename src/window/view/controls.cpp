@@ -77,8 +77,9 @@ ControlWords WordsOf(const Control& control, const Language& language) {
 
 std::string LowerKey(std::string_view key) {
     if (key.size() == 1) {
-        const char c = key[0];
-        return std::string(1, c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        std::string lower(key);
+        lower[0] = lower[0] >= 'A' && lower[0] <= 'Z' ? static_cast<char>(lower[0] - 'A' + 'a') : lower[0];
+        return lower;
     }
     if (key.size() != 2) {
         return std::string(key);
