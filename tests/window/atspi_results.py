@@ -55,7 +55,8 @@ def pump_until(done, seconds=15):
 
 
 def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda a: a.getRoleName() == role and a.name == name)
+    # By the role's number: its name differs between AT-SPI versions ("push button", later "button").
+    return pyatspi.findDescendant(root, lambda a: a.getRole() == role and a.name == name)
 
 
 def main():
@@ -74,7 +75,7 @@ def main():
             pump(0.05)
             desktop = pyatspi.Registry.getDesktop(0)
             app = next((a for a in desktop if a is not None and a.name.lower() == "ardelin"), None)
-            if app is not None and find(app, "push button", "Convert") is not None:
+            if app is not None and find(app, pyatspi.ROLE_PUSH_BUTTON, "Convert") is not None:
                 break
         assert app is not None, f"the program never appeared on the accessibility bus: {[a.name for a in desktop if a]}"
         qt68 = os.environ.get("ARDELIN_QT_ANNOUNCES") == "1"
@@ -82,13 +83,13 @@ def main():
         for button, inputs, results in CASES:
             for field, text in inputs.items():
                 del events[:]
-                find(app, "text", NAMES[field]).queryEditableText().setTextContents(text)
+                find(app, pyatspi.ROLE_TEXT, NAMES[field]).queryEditableText().setTextContents(text)
                 # The field's own event back: the program's events reach this listener.
                 pump_until(lambda name=NAMES[field]: any(e[1] == name for e in events))
             focus_before = [a.name for a in pyatspi.findAllDescendants(
                 app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))]
             del events[:]
-            push = find(app, "push button", button)
+            push = find(app, pyatspi.ROLE_PUSH_BUTTON, button)
             push.queryAction().doAction(0)
             pump_until(lambda: all(any(e[1] == name and e[0].startswith("object:text-changed:insert") for e in events)
                                    for name in results))
