@@ -64,8 +64,6 @@ TEST(Controls, AccessKeyInLowerCase) {
     for (const auto& [key, lower] : cases) {
         EXPECT_EQ(LowerKey(key), lower) << key;
     }
-    EXPECT_EQ(WordsOf(ControlOf(Button::Command1)).accessKey, "b");
-    EXPECT_EQ(WordsOf(ControlOf(Button::Command1)).caption.after, "eam Width");
 }
 
 // A font narrow enough for the table gives scale 1: the table as drawn, 15

@@ -178,6 +178,18 @@ protected:
         SetFocus(Control(f));
         Pump();
     }
+    // A failed press of the report table: its inputs in a fresh window, its
+    // button's access key pressed from the time constant.
+    void PressCase(const test::ReportCase& c) {
+        Open(c.separator);
+        boxes.clear();
+        for (const std::string& pair : c.inputs) {
+            const std::size_t eq = pair.find('=');
+            form_->SetText(*FieldByName(pair.substr(0, eq)), pair.substr(eq + 1));
+        }
+        Focus(Field::TimeConstText);
+        PressAccessKey(c.button);
+    }
     void Set(const std::vector<std::pair<Field, const char*>>& texts) {
         for (const auto& [f, t] : texts) form_->SetText(f, t);
     }
@@ -460,14 +472,7 @@ TEST_F(Win32Window, WorkedExamplesTypedIn) {
 TEST_F(Win32Window, EachKindOfFailureIsReported) {
     for (const test::ReportCase& c : test::OneReportOfEachKind()) {
         SCOPED_TRACE(c.name);
-        Open(c.separator);
-        boxes.clear();
-        for (const std::string& pair : c.inputs) {
-            const std::size_t eq = pair.find('=');
-            form_->SetText(*FieldByName(pair.substr(0, eq)), pair.substr(eq + 1));
-        }
-        Focus(Field::TimeConstText);
-        PressAccessKey(c.button);
+        PressCase(c);
         ASSERT_EQ(boxes.size(), 1U);
         EXPECT_EQ(boxes[0].title, L"Ardelin");
         EXPECT_EQ(Narrow(boxes[0].text), c.text);
@@ -660,14 +665,7 @@ TEST_F(Win32Window, InEachLanguage) {
         // A report as the session gives it, whole; each language a different kind.
         const std::vector<test::ReportCase> kinds = test::OneReportOfEachKind();
         const test::ReportCase& c = kinds[static_cast<std::size_t>(&code - languages.data()) % kinds.size()];
-        Open(c.separator);
-        boxes.clear();
-        for (const std::string& pair : c.inputs) {
-            const std::size_t eq = pair.find('=');
-            form_->SetText(*FieldByName(pair.substr(0, eq)), pair.substr(eq + 1));
-        }
-        Focus(Field::TimeConstText);
-        PressAccessKey(c.button);
+        PressCase(c);
         ASSERT_EQ(boxes.size(), 1U) << c.name;
         EXPECT_EQ(Narrow(boxes[0].text), test::ReportAfter(c).value().text);
 

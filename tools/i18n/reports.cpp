@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "../view/report_cases.hpp"
+#include "../../tests/view/report_cases.hpp"
 #include "calc/handlers.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
