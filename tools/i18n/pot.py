@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The translators' template, po/ardelin.pot, made by xgettext from every
 text marked N_("…") in src/, every t("…") of the web page's scripts, the
-desktop entry's names and comment and the AppStream metainfo (by the ITS
-rules Debian's appstream ships), with the "TRANSLATORS:" comments before them.
+desktop entry's names and comment and the AppStream metainfo (by Ardelin's
+own ITS rules, packaging/its), with the "TRANSLATORS:" comments before them.
   pot.py write ROOT         writes ROOT/po/ardelin.pot anew
   pot.py check ROOT STAMP   fails unless the template is current (its date
                             aside), so that a text the code shows and the
@@ -21,7 +21,7 @@ def sources(root):
     return sorted(found)
 
 
-METAINFO_ITS = "/usr/share/gettext/its/metainfo.its"
+METAINFO_ITS = "packaging/its/ardelin-metainfo.its"
 
 
 def template(root):
