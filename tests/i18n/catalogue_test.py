@@ -3,11 +3,11 @@
 """Every catalogue under po/, as translators and the program need it: listed
 in LINGUAS and the other way round; accepted by msgfmt --check with its
 access-key check; every entry of the template there, translated and not
-fuzzy; no placeholder the English sentence does not offer (in its text or in
-its translators' comment, which names the ones only a translation uses); one
+fuzzy; every placeholder of the English text, and no other; one
 access key in each caption, and three different keys for the three buttons,
 in Japanese and Chinese a Latin letter in parentheses after the caption; a
-direction that is one of the two there are; keywords that end with ';'.
+direction that is one of the two there are; a thousands separator the
+program can read; keywords that end with ';' and keep every English one.
 Usage: catalogue_test.py PO_DIR"""
 import os
 import re
@@ -30,7 +30,7 @@ def entries(path):
     with open(path, encoding="utf-8") as f:
         for line in f.read().splitlines() + [""]:
             if not line.strip():
-                if entry and entry["msgid"] != "":
+                if entry and entry["msgid"]:  # not the header, nor an obsolete entry
                     found.append(entry)
                 entry, field = None, None
                 continue
@@ -73,8 +73,7 @@ class Catalogues(unittest.TestCase):
                 self.assertEqual([e for e in ours if "fuzzy" in ours[e]["flags"] or ours[e]["msgstr"] == ""], [],
                                  "entries fuzzy or untranslated")
                 for english, e in ours.items():
-                    offered = placeholders(english) | placeholders(template.get(english, e)["comments"])
-                    self.assertLessEqual(placeholders(e["msgstr"]), offered, english)
+                    self.assertEqual(placeholders(e["msgstr"]), placeholders(english), english)
                 keys = []
                 for caption in CAPTIONS:
                     translated = ours[caption]["msgstr"]
@@ -84,9 +83,11 @@ class Catalogues(unittest.TestCase):
                         self.assertRegex(translated, r"^[^&]+\(&[A-Z]\)$")
                 self.assertEqual(len(set(keys)), 3, f"access keys {keys}")
                 self.assertIn(ours["default:LTR"]["msgstr"], ("default:LTR", "default:RTL"))
+                self.assertRegex(ours["default:group=U+202F"]["msgstr"], r"^default:group=(U\+[0-9A-F]{4}|none|[.,'])$")
                 for english, e in ours.items():
                     if re.fullmatch(r"([^; ]+;)+", english):  # the desktop entry's keywords
                         self.assertTrue(e["msgstr"].endswith(";"), english)
+                        self.assertLessEqual(set(english.split(";")), set(e["msgstr"].split(";")), "English keywords")
 
 
 if __name__ == "__main__":

@@ -55,17 +55,18 @@ TEST(Catalogue, GermanReportSentences) {
     };
     const Case cases[] = {
         {{{Field::FreqText, "1.42e3"}}, Button::Command3,
-         "Umwandlungsfehler: Der Text im Feld \u201EUmzurechnende Frequenz (MHz)\u201C, \u201E1.42e3\u201C, ist hier keine "
-         "Zahl: Diese Spracheinstellung schreibt das Dezimaltrennzeichen als Komma. Als Dezimalzahl gemeint, lautet er "
-         "\u201E1,42e3\u201C. Ziffern lassen sich nicht gruppieren."},
+         "Umwandlungsfehler: Die Eingabe \u201E1.42e3\u201C im Feld \u201EUmzurechnende Frequenz (MHz)\u201C ist hier "
+         "keine Zahl, denn in dieser Spracheinstellung ist das Dezimaltrennzeichen das Komma. Als Dezimalzahl schreibt "
+         "man hier \u201E1,42e3\u201C. Tausendertrennzeichen werden nicht akzeptiert."},
         {{{Field::WavelengthText, "0,21"}, {Field::DiameterText, "0"}}, Button::Command1,
-         "Division durch null: Strahlbreite = 60 \u00D7 Wellenl\u00E4nge / Spiegeldurchmesser, und das Feld "
-         "\u201ESpiegeldurchmesser (m)\u201C ist null. Bitte eine von null verschiedene Zahl in das Feld "
-         "\u201ESpiegeldurchmesser (m)\u201C eintragen."},
+         "Division durch null: Die Strahlbreite berechnet sich als 60 \u00D7 Wellenl\u00E4nge / Spiegeldurchmesser, "
+         "doch der Spiegeldurchmesser ist null. Bitte geben Sie in das Feld f\u00FCr den Spiegeldurchmesser eine von "
+         "null verschiedene Zahl ein."},
         {with(Field::BandwidthText, "-1"), Button::Command2,
-         "Ung\u00FCltiges Argument: Produkt aus Bandbreite und Zeit = Bandbreite \u00D7 1E+07 \u00D7 Zeitkonstante ist "
-         "negativ, weil das Feld \u201EBandbreite (MHz)\u201C negativ ist, und eine negative Zahl hat keine "
-         "Quadratwurzel. Bitte eine positive Zahl in das Feld \u201EBandbreite (MHz)\u201C eintragen."},
+         "Ung\u00FCltiges Argument: Das Produkt aus Bandbreite und Zeit, berechnet als Bandbreite \u00D7 1E+07 \u00D7 "
+         "Zeitkonstante, ist negativ, weil die Bandbreite negativ ist, und aus einer negativen Zahl l\u00E4sst sich "
+         "keine Quadratwurzel ziehen. Bitte geben Sie in das Feld f\u00FCr die Bandbreite eine Zahl gr\u00F6\u00DFer "
+         "als null ein."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReportAfter(c.inputs, c.button), c.text);
@@ -118,4 +119,39 @@ TEST(Catalogue, GivenAtRunTime) {
 }
 
 }  // namespace
+// What a catalogue may say of its thousands separator, and what a report
+// then sets between groups: never the decimal separator, never a digit.
+TEST(Catalogue, DigitGroupAsTheCatalogueSays) {
+    struct Case {
+        const char* said;  // nullptr: the catalogue has no entry
+        char decimal;
+        const char* group;
+    };
+    const Case cases[] = {
+        {nullptr, '.', "\u202F"},
+        {"default:group=U+00A0", ',', "\u00A0"},
+        {"default:group=U+202F", ',', "\u202F"},
+        {"default:group=.", ',', "."},
+        {"default:group=.", '.', "\u202F"},  // 45.095 would read as a decimal
+        {"default:group=,", '.', ","},
+        {"default:group=U+002C", ',', "\u202F"},
+        {"default:group=none", ',', ""},
+        {"default:group='", '.', "'"},
+        {"default:group=U+20", '.', " "},
+        {"default:group=U+0031", '.', "\u202F"},   // a digit
+        {"default:group=U+D800", '.', "\u202F"},   // half of a pair
+        {"default:group=U+202Fx", '.', "\u202F"},  // not a code point
+        {"group=.", ',', "\u202F"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        std::vector<std::pair<std::string, std::string>> entries;
+        if (c.said != nullptr) {
+            entries.emplace_back("default:group=U+202F", c.said);
+        }
+        const Language language = Language::Given("x" + std::to_string(n++), entries);
+        EXPECT_EQ(language.DigitGroup(c.decimal), c.group) << (c.said != nullptr ? c.said : "(none)") << c.decimal;
+    }
+}
+
 }  // namespace ardelin::view

@@ -44,26 +44,28 @@ inline std::vector<ReportCase> ReportCases() {
         cases.push_back({name, inputs, b, text, focus, dt, sep});
     };
     row("prompt", {}, Button::Command1,
-            "Conversion error: the text in the wavelength field, \u201CWavelength (m)\u201D, is not a number.",
+            "Conversion error: the field \u201CWavelength (m)\u201D still shows its prompt. Type a number into it.",
             "WavelengthText");
         row("empty", {"WavelengthText=0.21", "DiameterText="}, Button::Command1,
-            "Conversion error: the dish diameter field is empty. Type a number into it.", "DiameterText");
+            "Conversion error: the field \u201CDish diameter (m)\u201D is empty. Type a number into it.", "DiameterText");
         row("long text shortened", {"FreqText=this is far too long a text to be quoted whole in a report"},
             Button::Command3,
-            "Conversion error: the text in the frequency field, \u201Cthis is far too long a text to be quote\u2026\u201D, "
-            "is not a number.",
+            "Conversion error: \u201Cthis is far too long a text to be quote\u2026\u201D in the field \u201CFrequency to "
+            "convert (MHz)\u201D is not a number.",
             "FreqText");
         row("field beyond single", {"FreqText=1e39"}, Button::Command3,
-            "Overflow: the number in the frequency field, \u201C1e39\u201D, is too large. A number can be at most about "
+            "Overflow: the number \u201C1e39\u201D in the field \u201CFrequency to convert (MHz)\u201D is too large. A number "
+            "can be at most about "
             "3.4E+38.",
             "FreqText");
         row("point in a comma locale", {"WavelengthText=0.21", "DiameterText=2"}, Button::Command1,
-            "Conversion error: the text in the wavelength field, \u201C0.21\u201D, is not a number here: this locale "
+            "Conversion error: \u201C0.21\u201D in the field \u201CWavelength (m)\u201D is not a number here: this locale "
             "writes the decimal separator as a comma. Meant as a decimal number, it is written \u201C0,21\u201D. Digits "
             "cannot be grouped.",
             "WavelengthText", "", ',');
         row("comma in a point locale", {"FreqText= 1,42e3"}, Button::Command3,
-            "Conversion error: the text in the frequency field, \u201C 1,42e3\u201D, is not a number here: this locale "
+            "Conversion error: \u201C 1,42e3\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number here: "
+            "this locale "
             "writes the decimal separator as a point. Meant as a decimal number, it is written \u201C1.42e3\u201D. Digits "
             "cannot be grouped.",
             "FreqText");
@@ -108,19 +110,19 @@ inline std::vector<ReportCase> ReportCases() {
             "largest number a result can hold, about 3.4E+38. Check the dish diameter and the antenna efficiency.",
             "");
         row("half-metre dish", with({"DiameterText=0.5"}), Button::Command2,
-            "Overflow: the flux, 45\u202F095 Jy, is more than the 32767 Jy that the flux field can show. The flux falls "
+            "Overflow: the flux, 45\u202F095 Jy, is more than the 32\u202F767 Jy that the flux field can show. The flux falls "
             "as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a "
             "longer time constant.",
             "DiameterText", "0.03162277 kelvin");
         row("negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=1"}), Button::Command2,
-            "Overflow: the flux, \u2212356\u202F507 Jy, is less than the \u221232768 Jy that the flux field can show. The "
-            "flux falls as the dish diameter grows (it enters squared), and with higher efficiencies, a wider "
-            "bandwidth or a longer time constant.",
+            "Overflow: the flux, \u2212356\u202F507 Jy, is less than the \u221232\u202F768 Jy that the flux field can "
+            "show. The flux comes nearer to zero as the dish diameter grows (it enters squared), and with higher "
+            "efficiencies, a wider bandwidth or a longer time constant.",
             "DiameterText", "-1 kelvin");
 
     // The report's own numbers follow the separator; a user's text is quoted as typed.
     row("user text with the report's number, comma locale", {"FreqText=3.4E+38 MHz"}, Button::Command3,
-        "Conversion error: the text in the frequency field, \u201C3.4E+38 MHz\u201D, is not a number.", "FreqText",
+        "Conversion error: \u201C3.4E+38 MHz\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number.", "FreqText",
         "", ',');
     row("flux over zero area, comma locale", with({"AEfficiencyText=0"}), Button::Command2,
         "Division by zero: the flux is temperature fluctuation \u00D7 1,4E-23 / antenna area, and the antenna area "
@@ -129,13 +131,13 @@ inline std::vector<ReportCase> ReportCases() {
         "AEfficiencyText", "0,03162277 kelvin", ',');
     // A long quote is cut between characters, never inside one.
     row("long text of two-byte letters", {"FreqText=" + std::string(45, 'x') + "\u00E9\u00E9"}, Button::Command3,
-        "Conversion error: the text in the frequency field, \u201C" + std::string(39, 'x') +
-            "\u2026\u201D, is not a number.",
+        "Conversion error: \u201C" + std::string(39, 'x') +
+            "\u2026\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number.",
         "FreqText");
     row("long text cut after a two-byte letter", {"FreqText=" + std::string(38, 'x') + "\u00E9\u00E9\u00E9"},
         Button::Command3,
-        "Conversion error: the text in the frequency field, \u201C" + std::string(38, 'x') +
-            "\u00E9\u2026\u201D, is not a number.",
+        "Conversion error: \u201C" + std::string(38, 'x') +
+            "\u00E9\u2026\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number.",
         "FreqText");
     // 0 / 0 where an input makes the divisor zero, and where no input does (an area too small to hold).
     row("zero temperature over zero bandwidth", with({"SysTempText=0", "BandwidthText=0"}), Button::Command2,
@@ -156,15 +158,17 @@ inline std::vector<ReportCase> ReportCases() {
         "DiameterText", "0.03162277 kelvin");
     // A quote of exactly 40 characters is shown whole; one more is cut.
     row("text of exactly forty characters", {"FreqText=" + std::string(40, 'x')}, Button::Command3,
-        "Conversion error: the text in the frequency field, \u201C" + std::string(40, 'x') + "\u201D, is not a number.",
+        "Conversion error: \u201C" + std::string(40, 'x') +
+            "\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number.",
         "FreqText");
     row("field beyond single, comma locale", {"FreqText=1e39"}, Button::Command3,
-        "Overflow: the number in the frequency field, \u201C1e39\u201D, is too large. A number can be at most about "
+        "Overflow: the number \u201C1e39\u201D in the field \u201CFrequency to convert (MHz)\u201D is too large. A number "
+            "can be at most about "
         "3,4E+38.",
         "FreqText", "", ',');
     // A flux of 1e9 Jy or more is written with an exponent, in the form's
     // separator and with a minus sign, whatever the C library's locale.
-    const std::string beyond = " Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
+    const std::string beyond = " Jy, is more than the 32\u202F767 Jy that the flux field can show. The flux falls as the "
                                "dish diameter grows (it enters squared), and with higher efficiencies, a wider "
                                "bandwidth or a longer time constant.";
     row("flux of 1e9 Jy or more", with({"SysTempText=1e30"}), Button::Command2,
@@ -178,15 +182,14 @@ inline std::vector<ReportCase> ReportCases() {
         "Overflow: the flux, 4,509E+10" + beyond, "DiameterText", "0,03162277 kelvin", ',');
     row("large negative flux", with({"SysTempText=-100", "BandwidthText=0.001", "DiameterText=0.0001"}),
         Button::Command2,
-        "Overflow: the flux, \u22123.565E+13 Jy, is less than the \u221232768 Jy that the flux field can show. The "
-        "flux falls as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth "
-        "or a longer time constant.",
+        "Overflow: the flux, \u22123.565E+13 Jy, is less than the \u221232\u202F768 Jy that the flux field can show. "
+        "The flux comes nearer to zero as the dish diameter grows (it enters squared), and with higher efficiencies, a "
+        "wider bandwidth or a longer time constant.",
         "DiameterText", "-1 kelvin");
     // An area that rounds to zero has no one input to blame.
     row("area too small to hold", with({"DiameterText=1e-30"}), Button::Command2,
         "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "
-        "is zero: too small to hold, it became zero. Check the system temperature, the dish diameter and the antenna "
-        "efficiency.",
+        "is zero: too small to hold, it became zero. Check the dish diameter and the antenna efficiency.",
         "", "0.03162277 kelvin");
     return cases;
 }

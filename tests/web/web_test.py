@@ -519,6 +519,9 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.driver.execute_script(
                     "const r = document.documentElement; return [r.lang, r.dir]"),
                     [code.replace("_", "-"), "rtl" if shown["rightToLeft"] else "ltr"])
+                description = self.driver.execute_script(
+                    "return document.querySelector('meta[name=\"description\"]').content")
+                self.assertTrue(description and not description.startswith("Beam width and"), description)
                 seen = self.driver.execute_script("""
                     return Array.from(document.querySelectorAll('#form1 > input, #form1 > button'), (e) => [
                         e.id, e.getAttribute('aria-label'), e.title,
@@ -674,7 +677,8 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return arguments[0].value.length", field), len(pasted))
         self.access("c")
         if wavelength is None:
-            self.assertTrue(self.report().startswith("Conversion error: the text in the frequency field"))
+            self.assertRegex(self.report(), "^Conversion error: \u201C.*\u201D in the field \u201CFrequency to convert "
+                                            "\\(MHz\\)\u201D is not a number\\.$")
             self.keys(Keys.ESCAPE)
             self.assertEqual(self.value("WavelengthText"), "Wavelength (m)")
         else:

@@ -681,7 +681,8 @@ private slots:
         QTest::mouseClick(Push(Button::Command3), Qt::LeftButton);
         if (wavelength.isEmpty()) {
             QTRY_COMPARE(boxes.Seen().size(), 1);
-            QVERIFY(boxes.Seen().front().text.startsWith("Conversion error: the text in the frequency field"));
+            QVERIFY(boxes.Seen().front().text.startsWith(u"Conversion error: \u201C"));
+            QVERIFY(boxes.Seen().front().text.endsWith(u"\u201D in the field \u201CFrequency to convert (MHz)\u201D is not a number."));
             QCOMPARE(form_->Text(Field::WavelengthText), std::string("Wavelength (m)"));
         } else {
             QCOMPARE(Edit(Field::WavelengthText)->text(), wavelength);

@@ -9,7 +9,10 @@ binary search.
   catalogues.py --json OUT_DIR PO_DIR   each language as OUT_DIR/CODE.json
                                         instead, an object from English to
                                         translated text, for the web page,
-                                        which fetches only its language's"""
+                                        which fetches only its language's
+  catalogues.py --pairs OUT PO_FILE     one catalogue as English and translated
+                                        text, each ended by a NUL, pair after
+                                        pair, for tools/i18n/reports to read"""
 import json
 import os
 import struct
@@ -63,6 +66,10 @@ def write_json(out_dir, po_dir):
 
 
 def main():
+    if sys.argv[1] == "--pairs":
+        with open(sys.argv[2], "wb") as f:
+            f.write(b"".join(e + b"\0" + t + b"\0" for e, t in sorted(translations(sys.argv[3]).items())))
+        return
     if sys.argv[1] == "--json":
         write_json(sys.argv[2], sys.argv[3])
         return

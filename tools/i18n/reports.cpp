@@ -5,13 +5,20 @@
 // the separator itself (its inputs write the usual one where its locale
 // wants the other) keeps its own. For translators, to read every report
 // whole before sending a catalogue (tools/i18n/reports).
-// Usage: ardelin_reports LANG
+// Usage: ardelin_reports LANG [PAIRS]
+// PAIRS, a catalogue as tools/i18n/catalogues.py --pairs writes it, stands
+// for the compiled-in one: a catalogue being written reads as it is now.
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "../../tests/view/report_cases.hpp"
 #include "calc/handlers.hpp"
@@ -46,20 +53,42 @@ test::ReportCase InSeparator(test::ReportCase c, char usual) {
     return c;
 }
 
+// The pairs of English and translated text in `path`, each text ended by a NUL.
+std::vector<std::pair<std::string, std::string>> PairsIn(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error(std::string("cannot read ") + path);
+    }
+    const std::string all{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::size_t at = 0;
+    while (at < all.size()) {
+        const std::size_t mid = all.find('\0', at);
+        const std::size_t end = mid == std::string::npos ? mid : all.find('\0', mid + 1);
+        if (end == std::string::npos) {
+            throw std::runtime_error(std::string(path) + " ends inside a pair");
+        }
+        pairs.emplace_back(all.substr(at, mid - at), all.substr(mid + 1, end - mid - 1));
+        at = end + 1;
+    }
+    return pairs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) try {
-    const std::string_view code = argc == 2 ? argv[1] : "";
+    const std::string_view code = argc == 2 || argc == 3 ? argv[1] : "";
     const auto& codes = view::Languages();
     if (code != "en" && std::find(codes.begin(), codes.end(), code) == codes.end()) {
-        std::fprintf(stderr, "usage: reports LANG, with LANG one of en");
+        std::fprintf(stderr, "usage: reports LANG [PAIRS], with LANG one of en");
         for (const std::string_view c : codes) {
             std::fprintf(stderr, " %.*s", static_cast<int>(c.size()), c.data());
         }
         std::fprintf(stderr, "\n");
         return 2;
     }
-    const view::Language language(code);
+    const view::Language language =
+        argc == 3 ? view::Language::Given(code, PairsIn(argv[2])) : view::Language(code);
     for (const test::ReportCase& table : test::ReportCases()) {
         const test::ReportCase c = InSeparator(table, UsualSeparator(code));
         Form1 form(c.separator, view::Words(language));

@@ -38,6 +38,9 @@ public:
     [[nodiscard]] std::string_view Tr(std::string_view english) const;
     // Whether the language reads from the right (its catalogue says so).
     [[nodiscard]] bool RightToLeft() const;
+    // What sets apart the thousands of a large number in this language
+    // ("\u202F", ".", ","; empty: nothing), never the decimal separator in use.
+    [[nodiscard]] std::string DigitGroup(char decimalSeparator) const;
     // The language's name for itself: "English", "Deutsch", "日本語".
     [[nodiscard]] std::string_view Name() const;
 

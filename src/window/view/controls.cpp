@@ -38,8 +38,6 @@ std::string_view AccessibleName(const Control& control, const Language& language
 
 std::string_view Caption(Button button, const Language& language) { return language.Tr(ControlOf(button).caption); }
 
-std::string_view Role(Field field, const Language& language) { return language.Tr(ControlOf(field).caption); }
-
 std::string_view Prompt(Field field, const Language& language) {
     const std::string_view english = Info(field).initialText;
     return english.empty() ? "" : language.Tr(english);

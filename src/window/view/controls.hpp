@@ -45,7 +45,7 @@ constexpr Written In(Unit unit) { return {true, unit}; }
 struct Control {
     std::variant<Field, Button> which;
     Placement place;
-    std::string_view caption;         // a button's, '&' marking its access key; a field's name in a report
+    std::string_view caption;         // a button's, '&' marking its access key; empty for a field
     std::string_view toolTip;         // empty: none
     std::string_view accessibleName;  // what a screen reader calls the control
     Written written;                  // what a calculation writes here
@@ -53,36 +53,36 @@ struct Control {
 
 // Every field and button, in tab order.
 inline constexpr std::array<Control, kControlCount> kControls{{
-    // TRANSLATORS: a field's name as a noun, lower case, as a report's sentences use it ("the %1 field"); then
-    // its tooltip and its name for screen readers (the page also shows a field's name as its label on a phone).
-    {Field::DiameterText, {120, 120, 1575, 285}, N_("dish diameter"), N_("Diameter in metres"),
+    // TRANSLATORS: a field's tooltip, then its name for screen readers, which the reports quote as the field's
+    // label (the page also shows it as the label on a phone; a field's prompt is the same text).
+    {Field::DiameterText, {120, 120, 1575, 285}, "", N_("Diameter in metres"),
      N_("Dish diameter (m)"), kNothing},
-    {Field::WavelengthText, {120, 480, 1575, 285}, N_("wavelength"), "", N_("Wavelength (m)"), kBare},
-    {Field::SysTempText, {120, 840, 1575, 285}, N_("system temperature"), N_("Temperature in kelvin - typically 100"),
+    {Field::WavelengthText, {120, 480, 1575, 285}, "", "", N_("Wavelength (m)"), kBare},
+    {Field::SysTempText, {120, 840, 1575, 285}, "", N_("Temperature in kelvin - typically 100"),
      N_("System temperature (K)"), kNothing},
-    {Field::BandwidthText, {120, 1200, 1575, 285}, N_("bandwidth"), N_("e g 4Ghz = 4000 Mhz"),
+    {Field::BandwidthText, {120, 1200, 1575, 285}, "", N_("e g 4Ghz = 4000 Mhz"),
      N_("Bandwidth (MHz)"), kNothing},
-    {Field::TimeConstText, {120, 1560, 1575, 285}, N_("time constant"), N_("Value in seconds"),
+    {Field::TimeConstText, {120, 1560, 1575, 285}, "", N_("Value in seconds"),
      N_("Time constant (s)"), kNothing},
-    {Field::AEfficiencyText, {120, 1920, 1575, 285}, N_("antenna efficiency"), N_("Typically 50 or 60"),
+    {Field::AEfficiencyText, {120, 1920, 1575, 285}, "", N_("Typically 50 or 60"),
      N_("Antenna efficiency (%)"), kNothing},
-    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, N_("system efficiency"), N_("Typically 10"),
+    {Field::SysEfficiencyText, {120, 2280, 1575, 285}, "", N_("Typically 10"),
      N_("System efficiency (%)"), kNothing},
     // TRANSLATORS: a button's caption; the letter after '&' is its access key (Alt+letter), and the three
     // buttons' keys differ. Japanese and Chinese put the Latin letter after the caption: "…(&B)".
     {Button::Command1, {1920, 360, 1095, 255}, N_("&Beam Width"), "", N_("Beam Width"), kNothing},
-    {Field::BeamwidthText, {3240, 360, 1335, 285}, N_("beam width result"), "", N_("Beam width result (degrees)"),
+    {Field::BeamwidthText, {3240, 360, 1335, 285}, "", "", N_("Beam width result (degrees)"),
      In(Unit::Degrees)},
     // TRANSLATORS: a button's caption, with its access key after '&'.
     {Button::Command2, {1920, 960, 1095, 255}, N_("&Lower limit"), N_("Lowest detectable fluctuation"),
      N_("Lower limit"), kNothing},
-    {Field::LowerLimitText, {3240, 1320, 1335, 285}, N_("flux fluctuation result"),
+    {Field::LowerLimitText, {3240, 1320, 1335, 285}, "",
      N_("Lowest detectable fluctuation in Janskies/Flux Units"), N_("Lowest detectable flux fluctuation result (Jy)"),
      In(Unit::Janskies)},
-    {Field::DTText, {3240, 960, 1335, 285}, N_("temperature fluctuation result"),
+    {Field::DTText, {3240, 960, 1335, 285}, "",
      N_("Lowest detectable fluctuation - in kelvin"), N_("Lowest detectable temperature fluctuation result (K)"),
      In(Unit::Kelvin)},
-    {Field::FreqText, {120, 5040, 2175, 285}, N_("frequency"), "", N_("Frequency to convert (MHz)"), kNothing},
+    {Field::FreqText, {120, 5040, 2175, 285}, "", "", N_("Frequency to convert (MHz)"), kNothing},
     // TRANSLATORS: a button's caption, with its access key after '&'.
     {Button::Command3, {2520, 5040, 735, 255}, N_("&Convert"), "", N_("Convert"), kNothing},
 }};
@@ -107,14 +107,12 @@ static_assert(NamesEveryControlOnce(kControls), "every field and button needs ex
 
 // The texts a person sees of a control, in `language`:
 // its tooltip (empty: none), its name for screen readers, a button's caption
-// ('&' marks the access key), a field's prompt (empty for a result), a
-// field's name in a report's sentences, and what follows the number of a
-// result written into it (nullopt: none is).
+// ('&' marks the access key), a field's prompt (empty for a result), and
+// what follows the number of a result written into it (nullopt: none is).
 [[nodiscard]] std::string_view ToolTip(const Control& control, const Language& language = InUse());
 [[nodiscard]] std::string_view AccessibleName(const Control& control, const Language& language = InUse());
 [[nodiscard]] std::string_view Caption(Button button, const Language& language = InUse());
 [[nodiscard]] std::string_view Prompt(Field field, const Language& language = InUse());
-[[nodiscard]] std::string_view Role(Field field, const Language& language = InUse());
 [[nodiscard]] std::optional<std::string_view> ResultUnit(const Control& control, const Language& language = InUse());
 
 // A caption split at its access key: "&Beam Width" gives "", "B" and

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/view/report.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "calc/calc_error.hpp"
@@ -42,8 +45,6 @@ std::string Decimal(std::string_view number, char separator) {
     return text;
 }
 
-std::string RoleText(Field field, const Language& lang) { return std::string(Role(field, lang)); }
-
 // A field's text as the report quotes it: shortened to 39 characters and an
 // ellipsis when long, cut between characters, never inside one.
 std::string Quoted(const std::string& text, const Language& lang) {
@@ -63,9 +64,12 @@ std::string Quoted(const std::string& text, const Language& lang) {
     return Format(lang.Tr(N_("\u201C%1\u201D")), {shown});
 }
 
+}  // namespace
+
 std::string_view KindLabel(CalcErrorKind kind, const Language& lang) {
     switch (kind) {
-        // TRANSLATORS: the kind of error, first in every report.
+        // TRANSLATORS: the kind of error, as every report begins: each report below starts with its kind in
+        // these words.
         case CalcErrorKind::Conversion: return lang.Tr(N_("Conversion error"));
         case CalcErrorKind::Overflow: return lang.Tr(N_("Overflow"));
         case CalcErrorKind::DivisionByZero: return lang.Tr(N_("Division by zero"));
@@ -74,144 +78,240 @@ std::string_view KindLabel(CalcErrorKind kind, const Language& lang) {
     return KindName(kind);
 }
 
-// How a report speaks of the step that failed.
-struct StepWords {
-    std::string_view quantity;   // "beam width"
-    std::string formula;         // how the program computes it
-    std::string_view divisor;    // what it divides by; empty: it divides by a constant
-    std::string_view numerator;  // what it divides; with a zero divisor, 0 / 0 needs both zero
-    std::string_view check;      // the inputs to check when no one input decides
+namespace {
+
+// How a calculation's step failed, as its report tells it.
+enum class Way {
+    ZeroInput,          // it divides by an input that is zero, or by what that input makes zero
+    ZeroUnderflow,      // it divides by a result too small to hold, now zero
+    NoNumberInput,      // 0 / 0 with an input making the divisor zero
+    NoNumberUnderflow,  // 0 / 0 with a divisor too small to hold
+    Negative,           // the square root of a negative number, because of the input
+    Beyond,             // a result beyond single
 };
 
-StepWords WordsOf(CalcStep step, char separator, const Language& lang) {
-    const auto formula = [&lang](std::string_view english) { return std::string(lang.Tr(english)); };
-    // TRANSLATORS: for each step of a calculation, the quantity it computes (a noun), how it computes it, what it
-    // divides by, what it divides, and the inputs to check.
+// Every report of a failed step, whole: a translation follows its own
+// grammar, with the quantities and fields written in it, not filled in.
+// Only the formula (%1) and numbers are filled in.
+struct StepSentence {
+    CalcStep step;
+    Way way;
+    std::optional<Field> input;  // the field the report sends the user to; nullopt: none
+    std::string_view text;
+};
+
+constexpr std::array kStepSentences{
+    StepSentence{CalcStep::BeamWidth, Way::ZeroInput, Field::DiameterText,
+                 // TRANSLATORS: a report on the beam width. %1 the formula, "60 × wavelength / dish diameter".
+                 N_("Division by zero: the beam width is %1, and the dish diameter is zero. Type a number other than "
+                    "zero into the dish diameter field.")},
+    StepSentence{CalcStep::BeamWidth, Way::NoNumberInput, Field::DiameterText,
+                 // TRANSLATORS: a report on the beam width, with both inputs zero. %1 the formula.
+                 N_("Overflow: the beam width is %1, and with the wavelength and the dish diameter both zero it is "
+                    "0 / 0, which is no number. Type a number other than zero into the dish diameter field.")},
+    StepSentence{CalcStep::BeamWidth, Way::Beyond, {},
+                 // TRANSLATORS: a report on the beam width. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the beam width, %1, is beyond the largest number a result can hold, about %2. Check the "
+                    "wavelength and the dish diameter.")},
+    StepSentence{CalcStep::AntennaArea, Way::Beyond, {},
+                 // TRANSLATORS: a report on the antenna area. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the antenna area, %1, is beyond the largest number a result can hold, about %2. Check "
+                    "the dish diameter and the antenna efficiency.")},
+    StepSentence{CalcStep::SquareRoot, Way::Negative, Field::BandwidthText,
+                 // TRANSLATORS: a report on the product under the square root. %1 the formula, "bandwidth × 1E+07 × time
+                 // constant".
+                 N_("Invalid argument: the bandwidth \u00D7 time product, %1, is negative because the bandwidth is "
+                    "negative, and a negative number has no square root. Type a positive number into the bandwidth "
+                    "field.")},
+    StepSentence{CalcStep::SquareRoot, Way::Negative, Field::TimeConstText,
+                 // TRANSLATORS: a report on the product under the square root. %1 the formula.
+                 N_("Invalid argument: the bandwidth \u00D7 time product, %1, is negative because the time constant is "
+                    "negative, and a negative number has no square root. Type a positive number into the time "
+                    "constant field.")},
+    StepSentence{CalcStep::TemperatureFluctuation, Way::ZeroInput, Field::BandwidthText,
+                 // TRANSLATORS: a report on the temperature fluctuation. %1 the formula, "system temperature /
+                 // √(bandwidth × time product)".
+                 N_("Division by zero: the temperature fluctuation is %1, and the bandwidth \u00D7 time product is "
+                    "zero because the bandwidth is zero. Type a number other than zero into the bandwidth field.")},
+    StepSentence{CalcStep::TemperatureFluctuation, Way::ZeroInput, Field::TimeConstText,
+                 // TRANSLATORS: a report on the temperature fluctuation. %1 the formula.
+                 N_("Division by zero: the temperature fluctuation is %1, and the bandwidth \u00D7 time product is "
+                    "zero because the time constant is zero. Type a number other than zero into the time constant "
+                    "field.")},
+    StepSentence{CalcStep::TemperatureFluctuation, Way::NoNumberInput, Field::BandwidthText,
+                 // TRANSLATORS: a report on the temperature fluctuation, with a system temperature of zero. %1 the formula.
+                 N_("Overflow: the temperature fluctuation is %1, and with the system temperature and the bandwidth "
+                    "\u00D7 time product both zero (the bandwidth is zero) it is 0 / 0, which is no number. Type a "
+                    "number other than zero into the bandwidth field.")},
+    StepSentence{CalcStep::TemperatureFluctuation, Way::NoNumberInput, Field::TimeConstText,
+                 // TRANSLATORS: a report on the temperature fluctuation, with a system temperature of zero. %1 the formula.
+                 N_("Overflow: the temperature fluctuation is %1, and with the system temperature and the bandwidth "
+                    "\u00D7 time product both zero (the time constant is zero) it is 0 / 0, which is no number. Type "
+                    "a number other than zero into the time constant field.")},
+    StepSentence{CalcStep::TemperatureFluctuation, Way::Beyond, {},
+                 // TRANSLATORS: a report on the temperature fluctuation. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the temperature fluctuation, %1, is beyond the largest number a result can hold, about "
+                    "%2. Check the system temperature, the bandwidth and the time constant.")},
+    StepSentence{CalcStep::FluxOverArea, Way::ZeroInput, Field::DiameterText,
+                 // TRANSLATORS: a report on the flux. %1 the formula, "temperature fluctuation × 1.4E-23 / antenna area".
+                 N_("Division by zero: the flux is %1, and the antenna area is zero because the dish diameter is "
+                    "zero. Type a number other than zero into the dish diameter field.")},
+    StepSentence{CalcStep::FluxOverArea, Way::ZeroInput, Field::AEfficiencyText,
+                 // TRANSLATORS: a report on the flux. %1 the formula.
+                 N_("Division by zero: the flux is %1, and the antenna area is zero because the antenna efficiency is "
+                    "zero. Type a number other than zero into the antenna efficiency field.")},
+    StepSentence{CalcStep::FluxOverArea, Way::ZeroUnderflow, {},
+                 // TRANSLATORS: a report on the flux, with an antenna area so small that it rounded to zero. %1 the formula.
+                 N_("Division by zero: the flux is %1, and the antenna area is zero: too small to hold, it became "
+                    "zero. Check the dish diameter and the antenna efficiency.")},
+    StepSentence{CalcStep::FluxOverArea, Way::NoNumberInput, Field::DiameterText,
+                 // TRANSLATORS: a report on the flux, with a system temperature of zero. %1 the formula.
+                 N_("Overflow: the flux is %1, and with the temperature fluctuation and the antenna area both zero "
+                    "(the dish diameter is zero) it is 0 / 0, which is no number. Type a number other than zero into "
+                    "the dish diameter field.")},
+    StepSentence{CalcStep::FluxOverArea, Way::NoNumberInput, Field::AEfficiencyText,
+                 // TRANSLATORS: a report on the flux, with a system temperature of zero. %1 the formula.
+                 N_("Overflow: the flux is %1, and with the temperature fluctuation and the antenna area both zero "
+                    "(the antenna efficiency is zero) it is 0 / 0, which is no number. Type a number other than zero "
+                    "into the antenna efficiency field.")},
+    StepSentence{CalcStep::FluxOverArea, Way::NoNumberUnderflow, {},
+                 // TRANSLATORS: a report on the flux, with a system temperature of zero and an antenna area so small that it
+                 // rounded to zero. %1 the formula.
+                 N_("Overflow: the flux is %1, and with the temperature fluctuation and the antenna area both zero it "
+                    "is 0 / 0, which is no number. Check the system temperature, the dish diameter and the antenna "
+                    "efficiency.")},
+    StepSentence{CalcStep::FluxOverArea, Way::Beyond, {},
+                 // TRANSLATORS: a report on the flux. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the flux, %1, is beyond the largest number a result can hold, about %2. Check the "
+                    "system temperature, the dish diameter and the antenna efficiency.")},
+    StepSentence{CalcStep::FluxOverEfficiency, Way::ZeroInput, Field::SysEfficiencyText,
+                 // TRANSLATORS: a report on the flux. %1 the formula, "(flux before the system efficiency) × 100 / system
+                 // efficiency".
+                 N_("Division by zero: the flux is %1, and the system efficiency is zero. Type a number other than "
+                    "zero into the system efficiency field.")},
+    StepSentence{CalcStep::FluxOverEfficiency, Way::NoNumberInput, Field::SysEfficiencyText,
+                 // TRANSLATORS: a report on the flux, with a system temperature of zero. %1 the formula.
+                 N_("Overflow: the flux is %1, and with the flux before the system efficiency and the system "
+                    "efficiency both zero it is 0 / 0, which is no number. Type a number other than zero into the "
+                    "system efficiency field.")},
+    StepSentence{CalcStep::FluxOverEfficiency, Way::Beyond, {},
+                 // TRANSLATORS: a report on the flux. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the flux, %1, is beyond the largest number a result can hold, about %2. Check the "
+                    "system efficiency.")},
+    StepSentence{CalcStep::Wavelength, Way::ZeroInput, Field::FreqText,
+                 // TRANSLATORS: a report on converting a frequency. %1 the formula, "300 / frequency".
+                 N_("Division by zero: the wavelength is %1, and the frequency is zero. Type a number other than zero "
+                    "into the frequency field.")},
+    StepSentence{CalcStep::Wavelength, Way::Beyond, {},
+                 // TRANSLATORS: a report on converting a frequency. %1 the formula, %2 the largest number, "3.4E+38".
+                 N_("Overflow: the wavelength, %1, is beyond the largest number a result can hold, about %2. Check the "
+                    "frequency.")},
+};
+
+// The formula a report gives for a step; %1 in the flux's is its constant.
+std::string FormulaOf(CalcStep step, char separator, const Language& lang) {
+    std::string_view formula;
     switch (step) {
         case CalcStep::BeamWidth:
-            return {lang.Tr(N_("beam width")), formula(N_("60 \u00D7 wavelength / dish diameter")), lang.Tr(N_("dish diameter")),
-                    lang.Tr(N_("wavelength")), lang.Tr(N_("the wavelength and the dish diameter"))};
+            // TRANSLATORS: how the program computes the beam width, as the reports on it show it.
+            formula = N_("60 \u00D7 wavelength / dish diameter");
+            break;
         case CalcStep::AntennaArea:
-            return {lang.Tr(N_("antenna area")),
-                    formula(N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency")), {}, {},
-                    lang.Tr(N_("the dish diameter and the antenna efficiency"))};
+            // TRANSLATORS: how the program computes the antenna area, as the report on it shows it.
+            formula = N_("(dish diameter / 2)\u00B2 \u00D7 \u03C0 \u00D7 antenna efficiency");
+            break;
         case CalcStep::RadiometerProduct:
         case CalcStep::SquareRoot:
-            return {lang.Tr(N_("bandwidth \u00D7 time product")), formula(N_("bandwidth \u00D7 1E+07 \u00D7 time constant")),
-                    {}, {}, lang.Tr(N_("the bandwidth and the time constant"))};
+            // TRANSLATORS: how the program computes the product under the square root, the "bandwidth × time
+            // product" of the reports.
+            formula = N_("bandwidth \u00D7 1E+07 \u00D7 time constant");
+            break;
         case CalcStep::TemperatureFluctuation:
-            return {lang.Tr(N_("temperature fluctuation")),
-                    formula(N_("system temperature / \u221A(bandwidth \u00D7 time product)")),
-                    lang.Tr(N_("bandwidth \u00D7 time product")), lang.Tr(N_("system temperature")),
-                    lang.Tr(N_("the system temperature, the bandwidth and the time constant"))};
+            // TRANSLATORS: how the program computes the temperature fluctuation, as the reports on it show it.
+            formula = N_("system temperature / \u221A(bandwidth \u00D7 time product)");
+            break;
         case CalcStep::FluxOverArea:
-            return {lang.Tr(N_("flux")),
-                    Format(lang.Tr(N_("temperature fluctuation \u00D7 %1 / antenna area")), {Decimal("1.4E-23", separator)}),
-                    lang.Tr(N_("antenna area")), lang.Tr(N_("temperature fluctuation")),
-                    lang.Tr(N_("the system temperature, the dish diameter and the antenna efficiency"))};
+            // TRANSLATORS: how the program computes the flux from the temperature fluctuation; %1 the constant
+            // as the program writes it, "1.4E-23".
+            return Format(lang.Tr(N_("temperature fluctuation \u00D7 %1 / antenna area")), {Decimal("1.4E-23", separator)});
         case CalcStep::FluxOverEfficiency:
-            return {lang.Tr(N_("flux")), formula(N_("(flux before the system efficiency) \u00D7 100 / system efficiency")),
-                    lang.Tr(N_("system efficiency")), lang.Tr(N_("flux before the system efficiency")),
-                    lang.Tr(N_("the system efficiency"))};
+            // TRANSLATORS: how the program computes the flux after the system efficiency, as the reports show it.
+            formula = N_("(flux before the system efficiency) \u00D7 100 / system efficiency");
+            break;
+        case CalcStep::Wavelength:
+            // TRANSLATORS: how the program converts a frequency in MHz into a wavelength in metres.
+            formula = N_("300 / frequency");
+            break;
         case CalcStep::FluxInJanskies:
         case CalcStep::WholeNumber:
-            return {lang.Tr(N_("flux")), formula(N_("(flux after the system efficiency) \u00D7 1E+29, in janskies")), {}, {},
-                    lang.Tr(N_("the inputs of the flux"))};
-        case CalcStep::Wavelength:
-            return {lang.Tr(N_("wavelength")), formula(N_("300 / frequency")), lang.Tr(N_("frequency")), {},
-                    lang.Tr(N_("the frequency"))};
         case CalcStep::ReadField: break;
     }
-    return {lang.Tr(N_("result")), "", {}, {}, lang.Tr(N_("the inputs"))};
+    return formula.empty() ? std::string() : std::string(lang.Tr(formula));
 }
 
-// A flux in janskies as a person reads it: whole, its thousands set apart
-// by a narrow space, or with four digits and an exponent when it is very
-// large; a minus sign (U+2212) either way.
-std::string Janskies(double value, char separator) {
+// A whole number's digits, its thousands set apart the language's way.
+std::string Grouped(std::string digits, std::string_view group) {
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0 && !group.empty(); at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), group);
+    }
+    return digits;
+}
+
+// A whole number as a person reads it: grouped, with a minus sign (U+2212);
+// with four digits and an exponent when it is 1e9 or more.
+std::string WholeNumber(double value, char separator, std::string_view group) {
     const std::string sign = value < 0 ? "\u2212" : "";
     if (std::fabs(value) >= 1e9) {
         return sign + FormatScientific(value, 4, separator);
     }
-    std::string digits = std::to_string(std::llround(std::fabs(value)));
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), "\u202F");
-    }
-    return sign + digits;
+    return sign + Grouped(std::to_string(std::llround(std::fabs(value))), group);
 }
 
-// Every report is one of these sentences, whole, so that a translation can
-// follow its own grammar and word order: a placeholder may move or, where
-// the translation says it otherwise, go. A field is offered twice: as a
-// noun ("dish diameter") and as its visible label, quoted
-// ("“Dish diameter (m)”"), for languages where the noun would decline.
-// English uses the nouns.
 namespace sentence {
+constexpr std::string_view kPrompt =
+    // TRANSLATORS: a report on pressing a button while a field still shows the prompt it starts with (its label).
+    // %1 the field's label, quoted, which is also the prompt.
+    N_("Conversion error: the field %1 still shows its prompt. Type a number into it.");
 constexpr std::string_view kTooLarge =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the largest number, %4 the field's label, quoted.
-    N_("Overflow: the number in the %1 field, %2, is too large. A number can be at most about %3.");
+    // TRANSLATORS: %1 the field's label, quoted, %2 its text, quoted, %3 the largest number, "3.4E+38".
+    N_("Overflow: the number %2 in the field %1 is too large. A number can be at most about %3.");
 constexpr std::string_view kEmpty =
-    // TRANSLATORS: %1 the field (a noun), %2 the field's label, quoted.
-    N_("Conversion error: the %1 field is empty. Type a number into it.");
+    // TRANSLATORS: %1 the field's label, quoted.
+    N_("Conversion error: the field %1 is empty. Type a number into it.");
 constexpr std::string_view kWantsComma =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal comma, quoted, %4 the
-    // field's label, quoted.
-    N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
-       "separator as a comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
+    // TRANSLATORS: %1 the field's label, quoted, %2 its text, quoted, %3 the text with a decimal comma, quoted.
+    N_("Conversion error: %2 in the field %1 is not a number here: this locale writes the decimal separator as a "
+       "comma. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
 constexpr std::string_view kWantsPoint =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the text with a decimal point, quoted, %4 the
-    // field's label, quoted.
-    N_("Conversion error: the text in the %1 field, %2, is not a number here: this locale writes the decimal "
-       "separator as a point. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
+    // TRANSLATORS: %1 the field's label, quoted, %2 its text, quoted, %3 the text with a decimal point, quoted.
+    N_("Conversion error: %2 in the field %1 is not a number here: this locale writes the decimal separator as a "
+       "point. Meant as a decimal number, it is written %3. Digits cannot be grouped.");
 constexpr std::string_view kNotANumber =
-    // TRANSLATORS: %1 the field (a noun), %2 its text, quoted, %3 the field's label, quoted.
-    N_("Conversion error: the text in the %1 field, %2, is not a number.");
+    // TRANSLATORS: %1 the field's label, quoted, %2 its text, quoted.
+    N_("Conversion error: %2 in the field %1 is not a number.");
 constexpr std::string_view kFluxTooLow =
-    // TRANSLATORS: %1 the flux in janskies, a negative number.
-    N_("Overflow: the flux, %1 Jy, is less than the \u221232768 Jy that the flux field can show. The flux falls as "
-       "the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer "
-       "time constant.");
+    // TRANSLATORS: %1 the flux in janskies, a negative number, %2 the least flux the field shows, "−32 768",
+    // both with this language's thousands separator.
+    N_("Overflow: the flux, %1 Jy, is less than the %2 Jy that the flux field can show. The flux comes nearer to "
+       "zero as the dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a "
+       "longer time constant.");
 constexpr std::string_view kFluxTooHigh =
-    // TRANSLATORS: %1 the flux in janskies.
-    N_("Overflow: the flux, %1 Jy, is more than the 32767 Jy that the flux field can show. The flux falls as the "
-       "dish diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
+    // TRANSLATORS: %1 the flux in janskies, %2 the greatest flux the field shows, "32 767", both with this
+    // language's thousands separator.
+    N_("Overflow: the flux, %1 Jy, is more than the %2 Jy that the flux field can show. The flux falls as the dish "
+       "diameter grows (it enters squared), and with higher efficiencies, a wider bandwidth or a longer time "
        "constant.");
-constexpr std::string_view kNegativeRoot =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) that is
-    // negative, %5 its label, quoted.
-    N_("%1: the %2, %3, is negative because the %4 is negative, and a negative number has no square root. Type a "
-       "positive number into the %4 field.");
-constexpr std::string_view kZeroThrough =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the
-    // field (a noun) that makes it zero, %6 its label, quoted.
-    N_("%1: the %2 is %3, and the %4 is zero because the %5 is zero. Type a number other than zero into the %5 "
-       "field.");
-constexpr std::string_view kZeroInput =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the field (a noun) divided by,
-    // %5 its label, quoted.
-    N_("%1: the %2 is %3, and the %4 is zero. Type a number other than zero into the %4 field.");
-constexpr std::string_view kZeroUnderflow =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided by, %5 the
-    // inputs to check.
-    N_("%1: the %2 is %3, and the %4 is zero: too small to hold, it became zero. Check %5.");
-constexpr std::string_view kNoNumberThrough =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
-    // quantity divided by, %6 the field (a noun) that makes them zero, %7 its label, quoted.
-    N_("%1: the %2 is %3, and with the %4 and the %5 both zero (the %6 is zero) it is 0 / 0, which is no number. "
-       "Type a number other than zero into the %6 field.");
-constexpr std::string_view kNoNumberInput =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
-    // field (a noun) divided by, %6 its label, quoted.
-    N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Type a number "
-       "other than zero into the %5 field.");
-constexpr std::string_view kNoNumber =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the quantity divided, %5 the
-    // quantity divided by, %6 the inputs to check.
-    N_("%1: the %2 is %3, and with the %4 and the %5 both zero it is 0 / 0, which is no number. Check %6.");
-constexpr std::string_view kBeyond =
-    // TRANSLATORS: %1 the kind of error, %2 the quantity, %3 how it is computed, %4 the largest number, %5 the
-    // inputs to check.
-    N_("%1: the %2, %3, is beyond the largest number a result can hold, about %4. Check %5.");
+// What no calculation reaches, said plainly should one ever get there.
+constexpr std::string_view kOtherOverflow =
+    // TRANSLATORS: a report no calculation should reach. %1 the largest number, "3.4E+38".
+    N_("Overflow: a result of the calculation is beyond the largest number a result can hold, about %1. Check the "
+       "inputs.");
+constexpr std::string_view kOtherDivision =
+    // TRANSLATORS: a report no calculation should reach.
+    N_("Division by zero: the calculation divided by zero. Check the inputs.");
+constexpr std::string_view kOtherInvalid =
+    // TRANSLATORS: a report no calculation should reach.
+    N_("Invalid argument: the calculation took the square root of a negative number. Check the inputs.");
 }  // namespace sentence
 
 // A field's visible label, quoted.
@@ -220,61 +320,64 @@ std::string Label(Field field, const Language& lang) { return Quoted(std::string
 std::string ReadFailure(const CalcError& error, const Form1& form, const Language& lang) {
     const char separator = form.DecimalSeparator();
     const Field field = *error.SourceField();
-    const std::string role = RoleText(field, lang);
     const std::string label = Label(field, lang);
     const std::string& text = error.FieldTextSeen();
     const std::string quoted = Quoted(text, lang);
     if (error.Kind() == CalcErrorKind::Overflow) {
-        return Format(lang.Tr(sentence::kTooLarge), {role, quoted, Decimal("3.4E+38", separator), label});
+        return Format(lang.Tr(sentence::kTooLarge), {label, quoted, Decimal("3.4E+38", separator)});
+    }
+    if (!text.empty() && text == form.Prompt(field)) {
+        return Format(lang.Tr(sentence::kPrompt), {label});
     }
     if (text.find_first_not_of(" \t") == std::string::npos) {
-        return Format(lang.Tr(sentence::kEmpty), {role, label});
+        return Format(lang.Tr(sentence::kEmpty), {label});
     }
     if (const std::optional<std::string> hint = InOtherSeparator(text, separator)) {
         return Format(lang.Tr(separator == ',' ? sentence::kWantsComma : sentence::kWantsPoint),
-                      {role, quoted, Quoted(*hint, lang), label});
+                      {label, quoted, Quoted(*hint, lang)});
     }
-    return Format(lang.Tr(sentence::kNotANumber), {role, quoted, label});
+    return Format(lang.Tr(sentence::kNotANumber), {label, quoted});
 }
 
 std::string WholeNumberFailure(const CalcError& error, const Form1& form, const Language& lang) {
+    const char separator = form.DecimalSeparator();
+    const std::string group = lang.DigitGroup(separator);
     const double flux = error.Value().value_or(0.0);
     return Format(lang.Tr(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh),
-                  {Janskies(flux, form.DecimalSeparator())});
+                  {WholeNumber(flux, separator, group), WholeNumber(flux < 0 ? -32768.0 : 32767.0, separator, group)});
+}
+
+// How the step failed: the kind, the input that decides it, and whether a
+// zero divisor came from no input (a result too small to hold).
+Way WayOf(const CalcError& error, bool byInput) {
+    switch (error.Kind()) {
+        case CalcErrorKind::InvalidArgument: return Way::Negative;
+        case CalcErrorKind::DivisionByZero: return byInput ? Way::ZeroInput : Way::ZeroUnderflow;
+        case CalcErrorKind::Overflow:
+            return !error.NoNumber() ? Way::Beyond : byInput ? Way::NoNumberInput : Way::NoNumberUnderflow;
+        case CalcErrorKind::Conversion: break;
+    }
+    return Way::Beyond;
 }
 
 std::string StepFailure(const CalcError& error, const Form1& form, const std::optional<Field>& input,
                         const Language& lang) {
-    const StepWords words = WordsOf(error.Step(), form.DecimalSeparator(), lang);
-    const std::string kind(KindLabel(error.Kind(), lang));
-    const std::string inputRole = input ? RoleText(*input, lang) : std::string();
-    const std::string inputLabel = input ? Label(*input, lang) : std::string();
-
-    if (error.Kind() == CalcErrorKind::InvalidArgument) {
-        return Format(lang.Tr(sentence::kNegativeRoot), {kind, words.quantity, words.formula, inputRole, inputLabel});
+    const char separator = form.DecimalSeparator();
+    const std::string largest = Decimal("3.4E+38", separator);
+    const Way way = WayOf(error, input.has_value());
+    const auto found = std::find_if(kStepSentences.begin(), kStepSentences.end(), [&](const StepSentence& s) {
+        return s.step == error.Step() && s.way == way && s.input == (way == Way::Beyond ? std::nullopt : input);
+    });
+    if (found != kStepSentences.end()) {
+        return Format(lang.Tr(found->text), {FormulaOf(error.Step(), separator, lang), largest});
     }
-    // A zero divisor: n / 0 is a division by zero, 0 / 0 no number at all.
-    const bool byZero = !words.divisor.empty() && error.Kind() == CalcErrorKind::DivisionByZero;
-    const bool zeroByZero = !words.numerator.empty() && error.Kind() == CalcErrorKind::Overflow && error.NoNumber();
-    if (byZero) {
-        const bool through = input && inputRole != words.divisor;  // the divisor is zero because an input is
-        return through ? Format(lang.Tr(sentence::kZeroThrough),
-                                {kind, words.quantity, words.formula, words.divisor, inputRole, inputLabel})
-               : input ? Format(lang.Tr(sentence::kZeroInput), {kind, words.quantity, words.formula, inputRole, inputLabel})
-                       : Format(lang.Tr(sentence::kZeroUnderflow),
-                                {kind, words.quantity, words.formula, words.divisor, words.check});
+    switch (error.Kind()) {
+        case CalcErrorKind::DivisionByZero: return std::string(lang.Tr(sentence::kOtherDivision));
+        case CalcErrorKind::InvalidArgument: return std::string(lang.Tr(sentence::kOtherInvalid));
+        case CalcErrorKind::Overflow:
+        case CalcErrorKind::Conversion: break;
     }
-    if (zeroByZero) {
-        const bool through = input && inputRole != words.divisor;
-        return through ? Format(lang.Tr(sentence::kNoNumberThrough), {kind, words.quantity, words.formula, words.numerator,
-                                                             words.divisor, inputRole, inputLabel})
-               : input ? Format(lang.Tr(sentence::kNoNumberInput),
-                                {kind, words.quantity, words.formula, words.numerator, inputRole, inputLabel})
-                       : Format(lang.Tr(sentence::kNoNumber),
-                                {kind, words.quantity, words.formula, words.numerator, words.divisor, words.check});
-    }
-    return Format(lang.Tr(sentence::kBeyond), {kind, words.quantity, words.formula,
-                                      Decimal("3.4E+38", form.DecimalSeparator()), words.check});
+    return Format(lang.Tr(sentence::kOtherOverflow), {largest});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 namespace ardelin {
 
 class CalcError;
+enum class CalcErrorKind;
 
 namespace view {
 
@@ -30,6 +31,9 @@ struct Report {
 // `pattern` with %1 … %9 replaced by the arguments in one pass, so that an
 // argument holding "%2" (a user's text) stays as it is.
 [[nodiscard]] std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// The kind's name in `language`, as every report of that kind begins.
+[[nodiscard]] std::string_view KindLabel(CalcErrorKind kind, const Language& language = InUse());
 
 // The text of ReportOn alone.
 [[nodiscard]] std::string ReportText(const CalcError& error, const Form1& form, const Language& language = InUse());

@@ -195,6 +195,9 @@ async function useLanguage(core) {
     document.getElementById("languages").setAttribute("aria-label", t("Languages"));
     // TRANSLATORS: the button that closes a report.
     document.getElementById("report-ok").textContent = t("OK");
+    // TRANSLATORS: also the page's description, which search engines and shared links show.
+    document.querySelector('meta[name="description"]').content =
+        t("Beam width and lowest detectable fluctuation of a radio-telescope dish, and the wavelength of a frequency.");
 }
 
 // The page once the module runs: each control of the form measured and
