@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -21,6 +22,7 @@
 #include "../view/report_cases.hpp"
 #include "model/form1.hpp"
 #include "window/qt/form1_window.hpp"
+#include "window/qt/qt_texts.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
 #include "window/view/layout.hpp"
@@ -57,6 +59,17 @@ private:
     QTimer timer_;
     QList<Box> seen_;
 };
+
+// The texts of a field's context menu, each with its shortcut, as a user sees them.
+QStringList MenuTexts(QLineEdit* edit) {
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        texts << action->text() + QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+    }
+    return texts;
+}
 
 void TypeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
@@ -204,6 +217,7 @@ private slots:
         session_.reset();
         form_ = nullptr;
         ardelin::view::UseLanguage("en");
+        ardelin::UseQtTexts(ardelin::view::Language());
         if (QApplication::style()->name() != defaultStyle_) QApplication::setStyle(defaultStyle_);
         QApplication::setFont(defaultFont_);
     }
@@ -440,6 +454,15 @@ private slots:
         QTRY_COMPARE(boxes.Seen().size(), 1);
         QCOMPARE(boxes.Seen().front().text.toStdString(), ardelin::test::ReportAfter(c).value().text);
         QCOMPARE(boxes.Seen().front().ok.toStdString(), Tr("OK"));
+
+        // Qt's own words, the fields' context menu and its keys, in the language too: not one left in English.
+        QVERIFY(ardelin::UseQtTexts(ardelin::view::Language()));
+        const QStringList english = MenuTexts(Edit(Field::FreqText));
+        QCOMPARE(english.filter(QStringLiteral("Select All\t")).size(), 1);
+        QVERIFY(ardelin::UseQtTexts(ardelin::view::InUse()));
+        const QStringList shown = MenuTexts(Edit(Field::FreqText));
+        QCOMPARE(shown.size(), english.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) QVERIFY2(shown[i] != english[i], qPrintable(shown[i]));
     }
 
     // Hebrew, read from the right: every control where it stands left to

@@ -12,6 +12,7 @@
 #include "calc/handlers.hpp"
 #include "model/form1.hpp"
 #include "window/qt/form1_window.hpp"
+#include "window/qt/qt_texts.hpp"
 #include "model/text_mark.hpp"
 #include "window/view/catalogue.hpp"
 #include "window/view/controls.hpp"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[]) {
     // Mirrored for a language read from the right: the window's table, its
     // reports' buttons, its tooltips.
     QApplication::setLayoutDirection(ardelin::view::RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    // The fields' context menu in the same language.
+    ardelin::UseQtTexts(ardelin::view::InUse());
 
     // The user's decimal separator, for reading and writing every number,
     // and the prompts and units of the language shown.
