@@ -191,6 +191,66 @@ inline std::vector<ReportCase> ReportCases() {
         "Division by zero: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and the antenna area "
         "is zero: too small to hold, it became zero. Check the dish diameter and the antenna efficiency.",
         "", "0.03162277 kelvin");
+    // Every other sentence a step can give, once: the time constant's, the
+    // results beyond single, 0 / 0 through each input.
+    row("negative time constant", with({"TimeConstText=-1"}),
+        Button::Command2,
+        "Invalid argument: the bandwidth \u00D7 time product, bandwidth \u00D7 1E+07 \u00D7 time constant, is "
+        "negative because the time constant is negative, and a negative number has no square root. Type a "
+        "positive number into the time constant field.",
+        "TimeConstText");
+    row("zero time constant", with({"TimeConstText=0"}),
+        Button::Command2,
+        "Division by zero: the temperature fluctuation is system temperature / \u221A(bandwidth \u00D7 time "
+        "product), and the bandwidth \u00D7 time product is zero because the time constant is zero. Type a number "
+        "other than zero into the time constant field.",
+        "TimeConstText");
+    row("zero temperature over zero time constant", with({"SysTempText=0", "TimeConstText=0"}),
+        Button::Command2,
+        "Overflow: the temperature fluctuation is system temperature / \u221A(bandwidth \u00D7 time product), and "
+        "with the system temperature and the bandwidth \u00D7 time product both zero (the time constant is zero) "
+        "it is 0 / 0, which is no number. Type a number other than zero into the time constant field.",
+        "TimeConstText");
+    row("temperature fluctuation beyond single", with({"SysTempText=1e38", "BandwidthText=1e-30", "TimeConstText=1e-30"}),
+        Button::Command2,
+        "Overflow: the temperature fluctuation, system temperature / \u221A(bandwidth \u00D7 time product), is "
+        "beyond the largest number a result can hold, about 3.4E+38. Check the system temperature, the bandwidth "
+        "and the time constant.",
+        "");
+    row("zero temperature over zero diameter", with({"SysTempText=0", "DiameterText=0"}),
+        Button::Command2,
+        "Overflow: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and with the temperature "
+        "fluctuation and the antenna area both zero (the dish diameter is zero) it is 0 / 0, which is no number. "
+        "Type a number other than zero into the dish diameter field.",
+        "DiameterText", "0 kelvin");
+    row("zero temperature over zero antenna efficiency", with({"SysTempText=0", "AEfficiencyText=0"}),
+        Button::Command2,
+        "Overflow: the flux is temperature fluctuation \u00D7 1.4E-23 / antenna area, and with the temperature "
+        "fluctuation and the antenna area both zero (the antenna efficiency is zero) it is 0 / 0, which is no "
+        "number. Type a number other than zero into the antenna efficiency field.",
+        "AEfficiencyText", "0 kelvin");
+    row("flux over an area beyond single", with({"SysTempText=1e38", "DiameterText=1e-20"}),
+        Button::Command2,
+        "Overflow: the flux, temperature fluctuation \u00D7 1.4E-23 / antenna area, is beyond the largest number "
+        "a result can hold, about 3.4E+38. Check the system temperature, the dish diameter and the antenna "
+        "efficiency.",
+        "", "3.162277E+34 kelvin");
+    row("zero temperature over zero system efficiency", with({"SysTempText=0", "SysEfficiencyText=0"}),
+        Button::Command2,
+        "Overflow: the flux is (flux before the system efficiency) \u00D7 100 / system efficiency, and with the "
+        "flux before the system efficiency and the system efficiency both zero it is 0 / 0, which is no number. "
+        "Type a number other than zero into the system efficiency field.",
+        "SysEfficiencyText", "0 kelvin");
+    row("flux over a system efficiency beyond single", with({"SysTempText=1e30", "SysEfficiencyText=1e-38"}),
+        Button::Command2,
+        "Overflow: the flux, (flux before the system efficiency) \u00D7 100 / system efficiency, is beyond the "
+        "largest number a result can hold, about 3.4E+38. Check the system efficiency.",
+        "", "3.162278E+26 kelvin");
+    row("wavelength beyond single", {"FreqText=1e-37"},
+        Button::Command3,
+        "Overflow: the wavelength, 300 / frequency, is beyond the largest number a result can hold, about "
+        "3.4E+38. Check the frequency.",
+        "");
     return cases;
 }
 
