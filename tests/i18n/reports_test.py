@@ -12,6 +12,7 @@ Usage: reports_test.py PROGRAM PO_DIR [LANG…]
 Each catalogue is read from PO_DIR as it is, so a translator may run this
 on a catalogue being written, for the languages given (all of LINGUAS by
 default)."""
+import functools
 import os
 import re
 import subprocess
@@ -26,30 +27,27 @@ with open(os.path.join(PO_DIR, "LINGUAS"), encoding="utf-8") as f:
     CODES = [word for line in f for word in line.split("#", 1)[0].split()]
 CODES = [code for code in CODES if code in sys.argv[3:]] if sys.argv[3:] else CODES
 
-_cache = {}
+WORK = tempfile.TemporaryDirectory()
 
 
+def pairs(code):
+    """The catalogue as the printer reads it (catalogues.py --pairs), written once."""
+    path = os.path.join(WORK.name, code)
+    if not os.path.exists(path):
+        subprocess.run([sys.executable, CATALOGUES, "--pairs", path, os.path.join(PO_DIR, code + ".po")], check=True)
+    return path
+
+
+@functools.lru_cache(maxsize=None)
 def entries(code):
     """The catalogue's translated entries, as msgfmt keeps them (no fuzzy or empty one)."""
-    if code not in _cache:
-        with tempfile.TemporaryDirectory() as work:
-            pairs = os.path.join(work, "pairs")
-            subprocess.run([sys.executable, CATALOGUES, "--pairs", pairs, os.path.join(PO_DIR, code + ".po")],
-                           check=True)
-            texts = open(pairs, "rb").read().decode().split("\0")[:-1]
-        _cache[code] = dict(zip(texts[0::2], texts[1::2]))
-    return _cache[code]
+    texts = open(pairs(code), "rb").read().decode().split("\0")[:-1]
+    return dict(zip(texts[0::2], texts[1::2]))
 
 
 def reports(code):
-    if code == "en":
-        out = subprocess.run([PROGRAM, code], capture_output=True, text=True, check=True).stdout
-    else:
-        with tempfile.TemporaryDirectory() as work:
-            pairs = os.path.join(work, "pairs")
-            with open(pairs, "wb") as f:
-                f.write(b"".join(e.encode() + b"\0" + t.encode() + b"\0" for e, t in sorted(entries(code).items())))
-            out = subprocess.run([PROGRAM, code, pairs], capture_output=True, text=True, check=True).stdout
+    out = subprocess.run([PROGRAM, code] + ([] if code == "en" else [pairs(code)]), capture_output=True, text=True,
+                         check=True).stdout
     return [tuple(line.split("\t")) for line in out.splitlines()]
 
 

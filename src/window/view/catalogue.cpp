@@ -2,7 +2,6 @@
 #include "window/view/catalogue.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <deque>
 #include <mutex>
 #include <utility>
@@ -93,42 +92,27 @@ std::string_view Language::Tr(std::string_view english) const {
 // such as Hebrew, else "default:LTR" as it stands. Every window and the page are mirrored for "default:RTL".
 bool Language::RightToLeft() const { return Tr(N_("default:LTR")) == "default:RTL"; }
 
-std::string Language::DigitGroup(char decimalSeparator) const {
-    constexpr std::string_view kPrefix = "default:group=";
+std::string_view Language::DigitGroup(char decimalSeparator) const {
     constexpr std::string_view kNarrow = "\u202F";
     // TRANSLATORS: how this language sets apart the thousands of a large number in a report ("45 095 Jy"):
-    // "default:group=" and then the character between groups of three digits, written as its code point
-    // ("U+202F" a narrow no-break space, "U+00A0" a no-break space) or as itself ("." or ","), or "none" for
-    // none. Where the character is the decimal separator in use, a narrow no-break space stands instead.
-    std::string_view said = Tr(N_("default:group=U+202F"));
-    if (!said.starts_with(kPrefix)) {
-        return std::string(kNarrow);
+    // "default:group=" and then one of "U+202F" (a narrow no-break space), "U+00A0" (a no-break space),
+    // "U+2009" (a thin space), ".", ",", "'" or "none". Where the mark is the decimal separator in use, a
+    // narrow no-break space stands instead.
+    const std::string_view said = Tr(N_("default:group=U+202F"));
+    struct Mark {
+        std::string_view said;
+        std::string_view group;
+    };
+    constexpr Mark kMarks[] = {{"default:group=U+202F", kNarrow}, {"default:group=U+00A0", "\u00A0"},
+                               {"default:group=U+2009", "\u2009"}, {"default:group=.", "."},
+                               {"default:group=,", ","},           {"default:group='", "'"},
+                               {"default:group=none", ""}};
+    const auto* mark = std::find_if(std::begin(kMarks), std::end(kMarks), [said](const Mark& m) { return m.said == said; });
+    // Unknown, or a mark that reads as the decimal separator (45.095 for 45 095): the narrow space.
+    if (mark == std::end(kMarks) || mark->group == std::string_view(&decimalSeparator, 1)) {
+        return kNarrow;
     }
-    said.remove_prefix(kPrefix.size());
-    std::string group;
-    if (said == "none") {
-        return group;
-    }
-    if (said.size() > 2 && said.starts_with("U+")) {
-        unsigned point = 0;
-        const auto [end, error] = std::from_chars(said.data() + 2, said.data() + said.size(), point, 16);
-        if (error != std::errc() || end != said.data() + said.size() || point < 0x20 || point > 0xFFFF ||
-            (point >= 0xD800 && point <= 0xDFFF)) {
-            return std::string(kNarrow);
-        }
-        group = point < 0x80    ? std::string(1, static_cast<char>(point))
-                : point < 0x800 ? std::string{static_cast<char>(0xC0U | (point >> 6U)),
-                                              static_cast<char>(0x80U | (point & 0x3FU))}
-                                : std::string{static_cast<char>(0xE0U | (point >> 12U)),
-                                              static_cast<char>(0x80U | ((point >> 6U) & 0x3FU)),
-                                              static_cast<char>(0x80U | (point & 0x3FU))};
-    } else {
-        group = std::string(said);
-    }
-    // A group mark that reads as the decimal separator would turn 45 095 into 45.095.
-    return group == std::string(1, decimalSeparator) || group.find_first_of("0123456789") != std::string::npos
-               ? std::string(kNarrow)
-               : group;
+    return mark->group;
 }
 
 // TRANSLATORS: the name of this language, in this language: "Deutsch", "Français", "日本語". The page

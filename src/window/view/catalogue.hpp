@@ -40,7 +40,7 @@ public:
     [[nodiscard]] bool RightToLeft() const;
     // What sets apart the thousands of a large number in this language
     // ("\u202F", ".", ","; empty: nothing), never the decimal separator in use.
-    [[nodiscard]] std::string DigitGroup(char decimalSeparator) const;
+    [[nodiscard]] std::string_view DigitGroup(char decimalSeparator) const;
     // The language's name for itself: "English", "Deutsch", "日本語".
     [[nodiscard]] std::string_view Name() const;
 

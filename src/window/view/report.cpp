@@ -341,7 +341,7 @@ std::string ReadFailure(const CalcError& error, const Form1& form, const Languag
 
 std::string WholeNumberFailure(const CalcError& error, const Form1& form, const Language& lang) {
     const char separator = form.DecimalSeparator();
-    const std::string group = lang.DigitGroup(separator);
+    const std::string_view group = lang.DigitGroup(separator);
     const double flux = error.Value().value_or(0.0);
     return Format(lang.Tr(flux < 0 ? sentence::kFluxTooLow : sentence::kFluxTooHigh),
                   {WholeNumber(flux, separator, group), WholeNumber(flux < 0 ? -32768.0 : 32767.0, separator, group)});
