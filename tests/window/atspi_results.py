@@ -59,25 +59,34 @@ def find(root, role, name):
     return pyatspi.findDescendant(root, lambda a: a.getRole() == role and a.name == name)
 
 
+def appeared(seconds):
+    """The program's application on the accessibility bus once its buttons are there, or None after `seconds`."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.05)
+        app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name.lower() == "ardelin"), None)
+        if app is not None and find(app, pyatspi.ROLE_PUSH_BUTTON, "Convert") is not None:
+            return app
+    return None
+
+
 def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", LANGUAGE="en", LANG="C.UTF-8")
-    program = subprocess.Popen([sys.argv[1]], env=env)
     events = []
     kinds = ("object:announcement", "object:text-changed:insert")
 
     def record(event):
         events.append((event.type, event.source.name if event.source else "", str(event.any_data)))
+    # The accessibility bus and its registry up before the program starts, so that the program finds them:
+    # started at once, it could look for the bus while the bus was still being launched, and stay off it.
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(record, kind)
+    pyatspi.Registry.getDesktop(0)
+    program = subprocess.Popen([sys.argv[1]], env=env)
     try:
-        for kind in kinds:
-            pyatspi.Registry.registerEventListener(record, kind)
-        app = None
-        for _ in range(200):
-            pump(0.05)
-            desktop = pyatspi.Registry.getDesktop(0)
-            app = next((a for a in desktop if a is not None and a.name.lower() == "ardelin"), None)
-            if app is not None and find(app, pyatspi.ROLE_PUSH_BUTTON, "Convert") is not None:
-                break
-        assert app is not None, f"the program never appeared on the accessibility bus: {[a.name for a in desktop if a]}"
+        app = appeared(30)
+        assert app is not None, ("the program never appeared on the accessibility bus: "
+                                 f"{[a.name for a in pyatspi.Registry.getDesktop(0) if a]}")
         qt68 = os.environ.get("ARDELIN_QT_ANNOUNCES") == "1"
         failures = []
         for button, inputs, results in CASES:
